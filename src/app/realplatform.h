@@ -1,0 +1,6 @@
+#pragma once
+
+namespace kwil {
+// Installs the real implementation of every outside effect.
+void installRealPlatform();
+}  // namespace kwil
