@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QHash>
 #include <QStringList>
 #include <ctime>
@@ -105,7 +105,9 @@ QString findFileIgnoringCase(const QString& folder, const QString& relativeName)
   return QFileInfo(path).isFile() ? path : QString();
 }
 
-QString dataFilePath(const QString& relativeName) { return findFileIgnoringCase(programFolder(), relativeName); }
+QString dataFilePath(const QString& relativeName) {
+  return findFileIgnoringCase(programFolder(), relativeName);
+}
 
 QString dataFileName(const QString& fullName) {
   const QString folder = programFolder();

@@ -1,5 +1,6 @@
 #include "shared/geluid.h"
 
+#include <QMap>
 #include <memory>
 
 #include "platform/services.h"
@@ -26,16 +27,17 @@ void playSound(const QString& relativeName) {
   if (!real.isEmpty() && platform().wav) platform().wav->play(real);
 }
 
+// The sounds of SpeelGeluid by number: door bells, the bell of the OF and EN circuits, the relay.
 QString soundOfNumber(int nummer) {
-  switch (nummer) {
-    case 5: return QStringLiteral("\\Geluiden\\SndBelTring.wav");
-    case 6: return QStringLiteral("\\Geluiden\\SndZoem.wav");
-    case 7: return QStringLiteral("\\Geluiden\\SndPiep.wav");
-    case 8: return QStringLiteral("\\Geluiden\\SndFluit.wav");
-    case 9: return QStringLiteral("\\Geluiden\\SndRelaisUp.wav");
-    case 10: return QStringLiteral("\\Geluiden\\SndRelaisDown.wav");
-    default: return {};
-  }
+  static const QMap<int, QString> sounds = {
+      {5, QStringLiteral("\\Geluiden\\SndBelTring.wav")},
+      {6, QStringLiteral("\\Geluiden\\SndZoem.wav")},
+      {7, QStringLiteral("\\Geluiden\\SndPiep.wav")},
+      {8, QStringLiteral("\\Geluiden\\SndFluit.wav")},
+      {9, QStringLiteral("\\Geluiden\\SndRelaisUp.wav")},
+      {10, QStringLiteral("\\Geluiden\\SndRelaisDown.wav")},
+  };
+  return sounds.value(nummer);
 }
 
 // The question number as it appears in the test's file names: "01" to "09", then "10".
@@ -46,27 +48,40 @@ QString questionInFileName() {
 
 }  // namespace
 
-void SpeelGeluidTerug() { playSound(QStringLiteral("\\Geluiden\\SndTerug.wav")); }
-void SpeelGeluidDatIsSnel() { playSound(QStringLiteral("\\Geluiden\\SndDatIsSnel.wav")); }
-void SpeelGeluidMenuKlik() { playSound(QStringLiteral("\\Geluiden\\SndHfdMnuDown.wav")); }
-void SpeelGeluidMenuOver() { playSound(QStringLiteral("\\Geluiden\\SndHfdMnuOver.wav")); }
-void SpeelGeluidVerder() { playSound(QStringLiteral("\\Geluiden\\SndVerder.wav")); }
+void SpeelGeluidTerug() {
+  playSound(QStringLiteral("\\Geluiden\\SndTerug.wav"));
+}
+void SpeelGeluidDatIsSnel() {
+  playSound(QStringLiteral("\\Geluiden\\SndDatIsSnel.wav"));
+}
+void SpeelGeluidMenuKlik() {
+  playSound(QStringLiteral("\\Geluiden\\SndHfdMnuDown.wav"));
+}
+void SpeelGeluidMenuOver() {
+  playSound(QStringLiteral("\\Geluiden\\SndHfdMnuOver.wav"));
+}
+void SpeelGeluidVerder() {
+  playSound(QStringLiteral("\\Geluiden\\SndVerder.wav"));
+}
 
-void SpeelGeluid(int Nummer) { playSound(soundOfNumber(Nummer)); }
+void SpeelGeluid(int Nummer) {
+  playSound(soundOfNumber(Nummer));
+}
 
 QString VoorleesBestand(int Soort, int Deel, int AntwoordNr) {
   const KwilState& s = state();
   if (Soort == 1) {
     const QString les = QString::number(s.Hoofdstuk);
-    return QStringLiteral("\\Teksten\\Hoofdstuk ") + les + QStringLiteral("\\Kwil ") + les + QLatin1Char('-') +
-           QString::number(s.Stap) + QStringLiteral(".mp3");
+    return QStringLiteral("\\Teksten\\Hoofdstuk ") + les + QStringLiteral("\\Kwil ") + les +
+           QLatin1Char('-') + QString::number(s.Stap) + QStringLiteral(".mp3");
   }
   if (Soort != 2) return {};
-  const QString toets = QStringLiteral("\\Teksten\\Hoofdstuk ") + QString::number(s.LesNummer) + QStringLiteral("\\Toets\\");
+  const QString toets =
+      QStringLiteral("\\Teksten\\Hoofdstuk ") + QString::number(s.LesNummer) + QStringLiteral("\\Toets\\");
   if (Deel == 1) return toets + QStringLiteral("Vraag ") + questionInFileName() + QStringLiteral(".mp3");
   if (Deel == 2)
-    return toets + QStringLiteral("Antwoord ") + questionInFileName() + QLatin1Char('-') + QString::number(AntwoordNr) +
-           QStringLiteral(".mp3");
+    return toets + QStringLiteral("Antwoord ") + questionInFileName() + QLatin1Char('-') +
+           QString::number(AntwoordNr) + QStringLiteral(".mp3");
   return {};
 }
 

@@ -1,0 +1,234 @@
+// The generated pictures: every name the windows load is there, the states of a circuit
+// share one size and show current where it flows, and the drawings stay as approved.
+#include "catalogue.h"
+#include "circuits.h"
+#include "schematic.h"
+#include "shared/datafiles.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kwil::media;
+
+namespace {
+
+// Every picture and sound the selection window, the main menu and lesson 1 load, spelled as
+// the program spells them (the same file sometimes in two letter cases).
+const char* const kLoadedNames[] = {
+    "\\Afbeeldingen\\ImgRatelbel.jpg", "\\Afbeeldingen\\ImgSymboolBel.bmp",
+    "\\Afbeeldingen\\ImgSymboolEnkpOnbediend.bmp", "\\Afbeeldingen\\ImgSymboolEnkpBediend.bmp",
+    "\\Afbeeldingen\\ImgBeltrafo.jpg", "\\Afbeeldingen\\ImgSymboolTrafo.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelOnbediend.bmp", "\\Afbeeldingen\\ImgSchemaBelOnBediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelBediend.bmp", "\\Afbeeldingen\\ImgSymboolNietEnkpOnbediend.bmp",
+    "\\Afbeeldingen\\ImgSymboolNietEnkpOnBediend.bmp", "\\Afbeeldingen\\ImgSymboolNietEnkpBediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelNietOnbediend.bmp", "\\Afbeeldingen\\ImgSchemaBelNietOnBediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelNietBediend.bmp", "\\Afbeeldingen\\ImgSchemaBelOfOnbediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelOfOnBediend.bmp", "\\Afbeeldingen\\ImgSchemaBelOfS1Bediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelOfS2Bediend.bmp", "\\Afbeeldingen\\ImgSchemaBelOfS1S2Bediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelEnOnbediend.bmp", "\\Afbeeldingen\\ImgSchemaBelEnOnBediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelEnS1Bediend.bmp", "\\Afbeeldingen\\ImgSchemaBelEnS1bediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelEnS2Bediend.bmp", "\\Afbeeldingen\\ImgSchemaBelEnS2bediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaBelEnS1S2Bediend.bmp", "\\Afbeeldingen\\ImgLedRood.jpg",
+    "\\Afbeeldingen\\ImgLedOranje.jpg", "\\Afbeeldingen\\ImgLedGroen.jpg", "\\Afbeeldingen\\ImgLedGeel.jpg",
+    "\\Afbeeldingen\\ImgLumiLed.jpg", "\\Afbeeldingen\\ImgLedAnodeKathode.jpg",
+    "\\Afbeeldingen\\ImgSchemaLedOnbediend.bmp", "\\Afbeeldingen\\ImgSchemaLedOnBediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaLedBediend.bmp", "\\Afbeeldingen\\ImgSchemaLedsE1E2E3s1s2Onbediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaLedsE1E2E3s1Bes2Onbediend.bmp",
+    "\\Afbeeldingen\\ImgSchemaLedsE1E2E3s1Ons2Bediend.bmp", "\\Afbeeldingen\\ImgSchemaLedsE1E2E3s1s2Bediend.bmp",
+    "\\Afbeeldingen\\ImgInterfaceGroot.jpg", "\\Afbeeldingen\\ImgInterfaceKlein.jpg",
+    "\\Afbeeldingen\\ImgUSBInterfaceGroot.jpg", "\\Afbeeldingen\\ImgUSBInterfaceKlein.jpg",
+    "\\Afbeeldingen\\ImgUSBIcp12Groot.jpg", "\\Afbeeldingen\\ImgUSBIcp12Klein.jpg",
+    "\\Afbeeldingen\\ImgUSBTM1638Groot.jpg", "\\Afbeeldingen\\ImgUSBTM1638Klein.jpg",
+    "\\Afbeeldingen\\ImgUSBArduinoAdaGroot.jpg", "\\Afbeeldingen\\ImgUSBArduinoAdaKlein.jpg",
+    "\\Geluiden\\SndTerug.wav", "\\Geluiden\\SndDatIsSnel.wav", "\\Geluiden\\SndHfdMnuDown.wav",
+    "\\Geluiden\\SndHfdMnuOver.wav", "\\Geluiden\\SndVerder.wav", "\\Geluiden\\SndBelTring.wav",
+    "\\Geluiden\\SndZoem.wav", "\\Geluiden\\SndPiep.wav", "\\Geluiden\\SndFluit.wav",
+    "\\Geluiden\\SndRelaisUp.wav", "\\Geluiden\\SndRelaisDown.wav",
+};
+
+QString programDir() { return qEnvironmentVariable("KWIL_PROGRAM_DIR"); }
+
+const CircuitFamily& familyOf(const QString& firstFileName) {
+  for (const CircuitFamily& family : circuitFamilies())
+    if (family.states.first().fileName == firstFileName) return family;
+  qFatal("no circuit family %s", qPrintable(firstFileName));
+}
+
+// The labels of the parts that carry current with the given switches operated.
+QStringList liveLabels(const Circuit& circuit, const QSet<QString>& operated) {
+  const QList<bool> live = partsCarryingCurrent(circuit, operated);
+  QStringList labels;
+  for (qsizetype i = 0; i < circuit.parts.size(); ++i)
+    if (live[i] && !circuit.parts[i].label.isEmpty()) labels.append(circuit.parts[i].label);
+  labels.sort();
+  return labels;
+}
+
+// Share of pixels that differ clearly in any colour channel.
+double differingShare(const QImage& a, const QImage& b) {
+  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+  qint64 differing = 0;
+  for (int row = 0; row < x.height(); ++row) {
+    for (int col = 0; col < x.width(); ++col) {
+      const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+      if (std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))}) > 60)
+        ++differing;
+    }
+  }
+  return double(differing) / double(x.width() * x.height());
+}
+
+}  // namespace
+
+class TestMedia : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void loadedNameIsGenerated_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : kLoadedNames) QTest::newRow(name) << QString::fromLatin1(name);
+    for (int lesson = 1; lesson <= 5; ++lesson) {
+      for (const char* state : {"Onbediend", "Bediend", "OnBediend"}) {
+        const QString name = QString("\\Afbeeldingen\\ImgSymboolEnkp%1HoofdmenuE%2.gif").arg(state).arg(lesson);
+        QTest::newRow(qPrintable(name)) << name;
+      }
+    }
+    // The program ignores trailing blanks in a name.
+    QTest::newRow("trailing blank") << QString("\\Afbeeldingen\\ImgLedRood.jpg ");
+  }
+  void loadedNameIsGenerated() {
+    QFETCH(QString, name);
+    QVERIFY2(QDir(programDir()).exists("Afbeeldingen"), "build the media first (target kwil-media)");
+    QVERIFY2(!kwil::findFileIgnoringCase(programDir(), name).isEmpty(), qPrintable(name + " is missing"));
+  }
+
+  // The program swaps the state pictures of a circuit without moving its frame.
+  void statesOfACircuitShareOneSize_data() {
+    QTest::addColumn<QString>("family");
+    for (const CircuitFamily& family : circuitFamilies())
+      QTest::newRow(qPrintable(family.states.first().fileName)) << family.states.first().fileName;
+  }
+  void statesOfACircuitShareOneSize() {
+    QFETCH(QString, family);
+    QSize first;
+    for (const CircuitState& state : familyOf(family).states) {
+      const QImage generated(QDir(programDir()).filePath("Afbeeldingen/" + state.fileName));
+      QVERIFY2(!generated.isNull(), qPrintable(state.fileName + " cannot be read"));
+      if (!first.isValid()) first = generated.size();
+      QCOMPARE(generated.size(), first);
+    }
+    if (family.contains("Hoofdmenu")) QCOMPARE(first, QSize(75, 250));
+  }
+
+  void currentFlowsWhereTheCircuitIsClosed_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QStringList>("operated");
+    QTest::addColumn<QStringList>("live");
+    const QString bell = "ImgSchemaBelOnbediend.bmp", niet = "ImgSchemaBelNietOnbediend.bmp";
+    const QString of = "ImgSchemaBelOfOnbediend.bmp", en = "ImgSchemaBelEnOnbediend.bmp";
+    const QString leds = "ImgSchemaLedsE1E2E3s1s2Onbediend.bmp";
+    QTest::newRow("make contact at rest") << bell << QStringList{} << QStringList{};
+    QTest::newRow("make contact pressed") << bell << QStringList{"s"} << QStringList{"H", "s"};
+    QTest::newRow("break contact at rest") << niet << QStringList{} << QStringList{"H", "s"};
+    QTest::newRow("break contact pressed") << niet << QStringList{"s"} << QStringList{};
+    QTest::newRow("OF with s1") << of << QStringList{"s1"} << QStringList{"H", "s1"};
+    QTest::newRow("OF with s2") << of << QStringList{"s2"} << QStringList{"H", "s2"};
+    QTest::newRow("OF with both") << of << QStringList{"s1", "s2"} << QStringList{"H", "s1", "s2"};
+    QTest::newRow("EN with s1 only") << en << QStringList{"s1"} << QStringList{};
+    QTest::newRow("EN with both") << en << QStringList{"s1", "s2"} << QStringList{"H", "s1", "s2"};
+    // E2 is reversed: it never lights, not even through the 0 rail from E3's branch.
+    QTest::newRow("LEDs at rest") << leds << QStringList{} << QStringList{"E3", "R3", "s2"};
+    QTest::newRow("LEDs with s1") << leds << QStringList{"s1"} << QStringList{"E1", "E3", "R1", "R3", "s1", "s2"};
+    QTest::newRow("LEDs with s2") << leds << QStringList{"s2"} << QStringList{};
+    QTest::newRow("LEDs with both") << leds << QStringList{"s1", "s2"} << QStringList{"E1", "R1", "s1"};
+  }
+  void currentFlowsWhereTheCircuitIsClosed() {
+    QFETCH(QString, family);
+    QFETCH(QStringList, operated);
+    QFETCH(QStringList, live);
+    const QSet<QString> switches(operated.begin(), operated.end());
+    QCOMPARE(liveLabels(familyOf(family).circuit, switches), live);
+  }
+
+  // A drawing change shows up here; after an intended change, run the test with
+  // KWIL_UPDATE_MEDIA_REFERENCES=1 to store the new drawings, and look at them.
+  void drawingMatchesReference_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"ImgSchemaBelOfS1Bediend.bmp", "ImgSchemaLedsE1E2E3s1Bes2Onbediend.bmp",
+                             "ImgSymboolNietEnkpBediend.bmp", "ImgSymboolEnkpBediendHoofdmenuE3.gif",
+                             "ImgUSBIcp12Klein.jpg", "ImgLedAnodeKathode.jpg"})
+      QTest::newRow(name) << QString::fromLatin1(name);
+  }
+  void drawingMatchesReference() {
+    QFETCH(QString, name);
+    QImage drawn;
+    for (const PictureFile& file : pictureFiles())
+      if (file.fileName == name) drawn = file.render();
+    QVERIFY(!drawn.isNull());
+    const QString reference = qEnvironmentVariable("KWIL_TEST_DATA") + "/media/" + QFileInfo(name).baseName() + ".png";
+    if (qEnvironmentVariableIsSet("KWIL_UPDATE_MEDIA_REFERENCES")) {
+      QVERIFY(drawn.save(reference));
+      QSKIP("reference stored");
+    }
+    const QImage stored(reference);
+    QVERIFY2(!stored.isNull(), qPrintable("no reference " + reference));
+    QCOMPARE(drawn.size(), stored.size());
+    const double share = differingShare(drawn, stored);
+    QVERIFY2(share < 0.002, qPrintable(QString("%1 % of the pixels differ").arg(share * 100)));
+  }
+
+  void stateNamesFollowTheOperatedSwitches_data() {
+    QTest::addColumn<QStringList>("switches");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("one switch") << QStringList{"s"} << QStringList{"XOnbediend.bmp", "XBediend.bmp"};
+    QTest::newRow("two switches") << QStringList{"s1", "s2"}
+                                  << QStringList{"XOnbediend.bmp", "XS1Bediend.bmp", "XS2Bediend.bmp", "XS1S2Bediend.bmp"};
+  }
+  void stateNamesFollowTheOperatedSwitches() {
+    QFETCH(QStringList, switches);
+    QFETCH(QStringList, names);
+    const QList<CircuitState> states = statesNamed("X", switches, ".bmp");
+    QStringList made;
+    for (const CircuitState& state : states) made.append(state.fileName);
+    QCOMPARE(made, names);
+    QVERIFY(states.first().operated.isEmpty());
+    QCOMPARE(states.last().operated.size(), switches.size());
+  }
+
+  void savedPictureReadsBackInItsFormat_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("bmp") << "a.bmp" << true;
+    QTest::newRow("jpg") << "a.jpg" << true;
+    QTest::newRow("gif") << "a.gif" << true;
+    QTest::newRow("upper-case extension") << "a.BMP" << true;
+    QTest::newRow("unknown format") << "a.png" << false;
+  }
+  void savedPictureReadsBackInItsFormat() {
+    QFETCH(QString, name);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(QColor(215, 0, 0));
+    QCOMPARE(savePicture(picture, dir.filePath(name)), written);
+    if (!written) return;
+    const QImage read(dir.filePath(name));
+    QCOMPARE(read.size(), picture.size());
+    QVERIFY(qAbs(qRed(read.pixel(20, 15)) - 215) < 8 && qGreen(read.pixel(20, 15)) < 8);
+  }
+
+  void everyPictureHasAKnownFormatAndUniqueName() {
+    QSet<QString> seen;
+    for (const PictureFile& file : pictureFiles()) {
+      const QString lower = file.fileName.toLower();
+      QVERIFY2(!seen.contains(lower), qPrintable("twice: " + file.fileName));
+      seen.insert(lower);
+      QVERIFY2(lower.endsWith(".bmp") || lower.endsWith(".jpg") || lower.endsWith(".gif"), qPrintable(file.fileName));
+    }
+  }
+};
+
+QTEST_MAIN(TestMedia)
+#include "tst_media.moc"

@@ -1,0 +1,179 @@
+// The file formats the generator writes: GIF through our own writer, 16-bit PCM wav, and the
+// mp3 narration pipeline.
+#include "gifwriter.h"
+#include "narration.h"
+#include "sounds.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace kwil::media;
+
+namespace {
+
+QImage fewColours(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.fillRect(QRect(0, 0, size.width() / 2 + 1, size.height() / 3 + 1), QColor(215, 0, 0));
+  p.fillRect(QRect(size.width() / 3, size.height() / 2, size.width(), 2), QColor(20, 20, 20));
+  return image;
+}
+
+QImage manyColours(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, qRgb(x * 255 / size.width(), y * 255 / size.height(), 128));
+  return image;
+}
+
+double meanChannelError(const QImage& a, const QImage& b) {
+  const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+  double sum = 0;
+  for (int row = 0; row < x.height(); ++row)
+    for (int col = 0; col < x.width(); ++col) {
+      const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+      sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+    }
+  return sum / (3.0 * x.width() * x.height());
+}
+
+struct WavInfo {
+  bool valid = false;
+  int format = 0, channels = 0, rate = 0, bits = 0;
+  QList<qint16> samples;
+};
+
+WavInfo readWav(const QString& path) {
+  WavInfo info;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return info;
+  const QByteArray data = file.readAll();
+  if (data.size() < 44 || !data.startsWith("RIFF") || data.mid(8, 4) != "WAVE") return info;
+  auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(data.constData() + at); };
+  auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(data.constData() + at); };
+  for (qsizetype at = 12; at + 8 <= data.size();) {
+    const QByteArray id = data.mid(at, 4);
+    const qsizetype length = u32(at + 4);
+    if (id == "fmt ") {
+      info.format = u16(at + 8);
+      info.channels = u16(at + 10);
+      info.rate = int(u32(at + 12));
+      info.bits = u16(at + 22);
+    } else if (id == "data") {
+      if (at + 8 + length > data.size()) return info;
+      for (qsizetype i = 0; i + 1 < length; i += 2) info.samples.append(qint16(u16(at + 8 + i)));
+      info.valid = info.format != 0;
+      return info;
+    }
+    at += 8 + length + (length & 1);
+  }
+  return info;
+}
+
+bool toolsForNarration() {
+  return !QStandardPaths::findExecutable("espeak-ng").isEmpty() && !QStandardPaths::findExecutable("lame").isEmpty();
+}
+
+bool looksLikeMp3(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(3);
+  return file.size() > 1000 && (head == "ID3" || (head.size() == 3 && quint8(head[0]) == 0xFF && (quint8(head[1]) & 0xE0) == 0xE0));
+}
+
+}  // namespace
+
+class TestMediaFormats : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void gifReadsBack_data() {
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<double>("allowedError");
+    QTest::newRow("few colours kept exactly") << fewColours({75, 250}) << 0.0;
+    QTest::newRow("one pixel") << fewColours({1, 1}) << 0.0;
+    QTest::newRow("odd width") << fewColours({333, 7}) << 0.0;
+    QTest::newRow("more than 256 colours reduced") << manyColours({120, 90}) << 8.0;
+  }
+  void gifReadsBack() {
+    QFETCH(QImage, picture);
+    QFETCH(double, allowedError);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plaatje.gif");
+    QVERIFY(writeGif(picture, path));
+    const QImage read(path, "GIF");
+    QVERIFY(!read.isNull());
+    QCOMPARE(read.size(), picture.size());
+    QVERIFY2(meanChannelError(read, picture) <= allowedError, qPrintable(QString::number(meanChannelError(read, picture))));
+  }
+
+  void gifWriterReportsFailure() {
+    QVERIFY(!writeGif(fewColours({10, 10}), "/nonexistent-folder/x.gif"));
+    QVERIFY(!writeGif(QImage(), QDir::temp().filePath("kwil-empty.gif")));
+    QVERIFY(!QFile::exists(QDir::temp().filePath("kwil-empty.gif")));
+  }
+
+  // Short, clean and not loud: 16-bit PCM mono, a sensible length, a peak well below full
+  // scale, and no click at the start or the end.
+  void soundIsShortCleanPcm_data() {
+    QTest::addColumn<QString>("name");
+    for (const SoundEffect& effect : soundEffects()) QTest::newRow(qPrintable(effect.fileName)) << effect.fileName;
+  }
+  void soundIsShortCleanPcm() {
+    QFETCH(QString, name);
+    const WavInfo wav = readWav(qEnvironmentVariable("KWIL_PROGRAM_DIR") + "/Geluiden/" + name);
+    QVERIFY2(wav.valid, "not a readable wav file (build target kwil-media first)");
+    QCOMPARE(wav.format, 1);
+    QCOMPARE(wav.channels, 1);
+    QCOMPARE(wav.bits, 16);
+    QVERIFY(wav.rate == 22050 || wav.rate == 44100);
+    const double seconds = double(wav.samples.size()) / wav.rate;
+    QVERIFY2(seconds >= 0.01 && seconds <= 2.0, qPrintable(QString::number(seconds)));
+    int peak = 0;
+    for (qint16 s : wav.samples) peak = std::max(peak, std::abs(int(s)));
+    QVERIFY2(peak > 32767 * 0.1 && peak < 32767 * 0.6, qPrintable(QString::number(peak)));
+    QVERIFY2(std::abs(wav.samples.last()) < 32767 * 0.05, "ends with a click");
+  }
+
+  void wavWriterReportsFailure() { QVERIFY(!writeWav("/nonexistent-folder/x.wav", Samples(10, 0.0f))); }
+
+  void narrationSpeaksOnlyWhatChanged() {
+    if (!toolsForNarration()) QSKIP("espeak-ng or lame missing");
+    QTemporaryDir dir;
+    const QList<NarrationText> texts = {{"Hoofdstuk 1/Kwil 1-1.mp3", "In deze les wordt het volgende besproken."},
+                                        {"Hoofdstuk 1/Toets/Vraag 01.mp3", "Wat is een maakcontact?"}};
+    NarrationResult result = generateNarration(dir.path(), texts);
+    QCOMPARE(result.failures, QStringList());
+    QCOMPARE(result.spoken, 2);
+    for (const NarrationText& text : texts) QVERIFY(looksLikeMp3(dir.filePath(text.fileName)));
+
+    result = generateNarration(dir.path(), texts);
+    QCOMPARE(result.spoken, 0);
+    QCOMPARE(result.unchanged, 2);
+
+    QList<NarrationText> changed = texts;
+    changed[1].text = "Wat is een verbreekcontact?";
+    QVERIFY(QFile::remove(dir.filePath(texts[0].fileName)));
+    result = generateNarration(dir.path(), changed);
+    QCOMPARE(result.spoken, 2);  // one file gone, one text changed
+    QCOMPARE(result.unchanged, 0);
+  }
+
+  void narrationRefusesAnEmptyText() {
+    QTemporaryDir dir;
+    const NarrationResult result = generateNarration(dir.path(), {{"Hoofdstuk 1/Kwil 1-2.mp3", "  "}});
+    QCOMPARE(result.spoken, 0);
+    QCOMPARE(result.failures.size(), 1);
+    QVERIFY(!QFile::exists(dir.filePath("Hoofdstuk 1/Kwil 1-2.mp3")));
+  }
+};
+
+QTEST_MAIN(TestMediaFormats)
+#include "tst_media_formats.moc"

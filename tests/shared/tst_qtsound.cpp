@@ -1,0 +1,158 @@
+// The real wav and narration players, playing generated sound into a private null sink.
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QtTest>
+
+#include "platform/real/qtsound.h"
+#include "shared/geluid.h"
+#include "shared/kwilstate.h"
+#include "support/fakes.h"
+#include "support/pulse_sink.h"
+
+using namespace kwil;
+
+namespace {
+
+bool reaches(QMediaPlayer* player, QMediaPlayer::PlaybackState wanted, int ms = 10000) {
+  return QTest::qWaitFor([&] { return player->playbackState() == wanted; }, ms);
+}
+
+bool ends(QMediaPlayer* player, int ms = 15000) {
+  return QTest::qWaitFor(
+      [&] {
+        return player->mediaStatus() == QMediaPlayer::EndOfMedia || player->error() != QMediaPlayer::NoError;
+      },
+      ms);
+}
+
+}  // namespace
+
+class TestQtSound : public QObject {
+  Q_OBJECT
+  test::PulseNullSink sink_;
+  QTemporaryDir program_;
+  QString shortWav_, longWav_, mp3_, brokenMp3_;
+  bool haveMp3_ = false;
+
+  QString path(const QString& relative) const { return program_.path() + QLatin1Char('/') + relative; }
+
+ private Q_SLOTS:
+  void initTestCase() {
+    if (!test::PulseNullSink::available()) QSKIP("pulseaudio is not installed");
+    QVERIFY2(sink_.start(), qPrintable(sink_.error()));
+    QVERIFY2(test::waitForAudioOutputs(1), "Qt does not see the null sink");
+
+    QVERIFY(QDir(program_.path()).mkpath(QStringLiteral("Geluiden")));
+    QVERIFY(QDir(program_.path()).mkpath(QStringLiteral("Teksten/Hoofdstuk 1")));
+    shortWav_ = path(QStringLiteral("Geluiden/SndVerder.wav"));
+    longWav_ = path(QStringLiteral("Geluiden/SndBelTring.wav"));
+    QVERIFY(test::writeTestWav(shortWav_, 300));
+    QVERIFY(test::writeTestWav(longWav_, 4000, 660));
+    mp3_ = path(QStringLiteral("Teksten/Hoofdstuk 1/Kwil 1-5.mp3"));
+    haveMp3_ = test::encodeMp3(shortWav_, mp3_);
+    brokenMp3_ = path(QStringLiteral("Teksten/Hoofdstuk 1/Kwil 1-6.mp3"));
+    QFile broken(brokenMp3_);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(4096, '\x5a'));
+    qputenv("KWIL_PROGRAM_DIR", QFile::encodeName(program_.path()));
+  }
+
+  void cleanupTestCase() { sink_.stop(); }  // with sound still playing
+
+  void countsTheNullSink() { QCOMPARE(QtWavPlayer().outputDeviceCount(), 1); }
+
+  void wavPlaysToTheEnd() {
+    QtWavPlayer wav;
+    QElapsedTimer timer;
+    timer.start();
+    wav.play(shortWav_);
+    QVERIFY2(timer.elapsed() < 1000, "play must not wait for the sound");
+    QMediaPlayer* player = wav.mediaPlayer();
+    QVERIFY(player);
+    QVERIFY(reaches(player, QMediaPlayer::PlayingState));
+    QVERIFY(ends(player));
+    QCOMPARE(player->error(), QMediaPlayer::NoError);
+    QCOMPARE(player->mediaStatus(), QMediaPlayer::EndOfMedia);
+  }
+
+  void newSoundCutsOffTheOld() {
+    QtWavPlayer wav;
+    wav.play(longWav_);
+    QVERIFY(reaches(wav.mediaPlayer(), QMediaPlayer::PlayingState));
+    QElapsedTimer timer;
+    timer.start();
+    wav.play(shortWav_);
+    QCOMPARE(wav.mediaPlayer()->source(), QUrl::fromLocalFile(shortWav_));
+    QVERIFY(reaches(wav.mediaPlayer(), QMediaPlayer::PlayingState));
+    QVERIFY(ends(wav.mediaPlayer()));
+    QCOMPARE(wav.mediaPlayer()->error(), QMediaPlayer::NoError);
+    QVERIFY2(timer.elapsed() < 3500, "the long sound was not cut off");
+  }
+
+  void missingWavPlaysNothing() {
+    QtWavPlayer wav;
+    wav.play(path(QStringLiteral("Geluiden/SndFluit.wav")));
+    QVERIFY(!wav.mediaPlayer() || wav.mediaPlayer()->playbackState() != QMediaPlayer::PlayingState);
+  }
+
+  void narration_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("plays");
+    QTest::newRow("mp3") << "Teksten/Hoofdstuk 1/Kwil 1-5.mp3" << true;
+    QTest::newRow("missing") << "Teksten/Hoofdstuk 1/Kwil 1-7.mp3" << false;
+    QTest::newRow("damaged") << "Teksten/Hoofdstuk 1/Kwil 1-6.mp3" << false;
+  }
+  void narration() {
+    QFETCH(QString, file);
+    QFETCH(bool, plays);
+    if (plays && !haveMp3_) QSKIP("lame is not installed");
+    QtNarrationPlayer narration;
+    narration.render(path(file));
+    narration.run();
+    QMediaPlayer* player = narration.mediaPlayer();
+    if (plays) {
+      QVERIFY(reaches(player, QMediaPlayer::PlayingState));
+      QVERIFY(ends(player));
+      QCOMPARE(player->error(), QMediaPlayer::NoError);
+    } else {
+      // Silence, and the program goes on: give the backend time to fail.
+      QTest::qWait(1000);
+      QVERIFY(player->playbackState() != QMediaPlayer::PlayingState ||
+              player->error() != QMediaPlayer::NoError);
+    }
+    narration.stop();
+    QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
+  }
+
+  // The program's own procedures over the real players: Lees voor, stop, a wav sound.
+  void readAloudAndStopThroughTheProgram() {
+    if (!haveMp3_) QSKIP("lame is not installed");
+    fake::installBasicFakes();
+    platform().wav = std::make_unique<QtWavPlayer>();
+    platform().narration = std::make_unique<QtNarrationFactory>();
+    state().AantalGeluidskaarten = platform().wav->outputDeviceCount();
+    QCOMPARE(state().AantalGeluidskaarten, 1);
+    state().Hoofdstuk = 1;
+    state().Stap = 5;
+
+    LeesTekstVoor(1, 0, 0);
+    auto* narration = dynamic_cast<QtNarrationPlayer*>(state().MediaBesturing);
+    QVERIFY(narration);
+    QCOMPARE(narration->mediaPlayer()->source(), QUrl::fromLocalFile(mp3_));
+    QVERIFY(reaches(narration->mediaPlayer(), QMediaPlayer::PlayingState));
+    SpeelGeluidVerder();
+    auto* wav = dynamic_cast<QtWavPlayer*>(platform().wav.get());
+    QVERIFY(reaches(wav->mediaPlayer(), QMediaPlayer::PlayingState));
+    StopVoorlezen();
+    QCOMPARE(narration->mediaPlayer()->playbackState(), QMediaPlayer::StoppedState);
+    // A second Lees voor releases the first player and makes a new one.
+    LeesTekstVoor(1, 0, 0);
+    QVERIFY(state().MediaBesturing);
+    QVERIFY(ends(dynamic_cast<QtNarrationPlayer*>(state().MediaBesturing)->mediaPlayer()));
+    // The players stay installed, as in the program: they must survive the application's end.
+    LeesTekstVoor(1, 0, 0);
+  }
+};
+
+QTEST_MAIN(TestQtSound)
+#include "tst_qtsound.moc"

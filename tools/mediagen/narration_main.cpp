@@ -1,0 +1,27 @@
+// Speaks the program's lesson pages and test questions into mp3 files:
+//   kwil-narration PROGRAM_FOLDER
+#include "narration.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QTextStream err(stderr);
+  if (argc != 2) {
+    err << "Gebruik: kwil-narration PROGRAMMAMAP\n";
+    return 2;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  QList<kwil::media::NarrationText> texts;
+  for (const auto& provider : kwil::media::narrationProviders()) texts += provider();
+  const auto result =
+      kwil::media::generateNarration(QDir(QString::fromLocal8Bit(argv[1])).filePath("Teksten"), texts);
+  for (const QString& failure : result.failures) err << failure << '\n';
+  QTextStream(stdout) << result.spoken << " teksten ingesproken, " << result.unchanged << " ongewijzigd, in "
+                      << clock.elapsed() << " ms\n";
+  return result.failures.isEmpty() ? 0 : 1;
+}
