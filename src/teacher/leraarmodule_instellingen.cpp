@@ -1,0 +1,94 @@
+// The program's settings and the class report. Each setting is stored in the settings row at
+// once and takes effect at once.
+#include <QPrinter>
+
+#include "interface/drivers.h"
+#include "platform/services.h"
+#include "selection/database/databaselocation.h"
+#include "shared/kwilstate.h"
+#include "teacher/klasrapport.h"
+#include "teacher/leraarmodule.h"
+#include "teacher/printservice.h"
+
+namespace kwil {
+
+namespace {
+
+QString interfaceNaam(std::int16_t soort) {
+  switch (soort) {
+    case SoortParallel: return QStringLiteral("Parallel");
+    case SoortVelleman: return QStringLiteral("Velleman (USB)");
+    case SoortICP12: return QStringLiteral("iCP12");
+    case SoortArduino: return QStringLiteral("Arduino");
+    default: return QStringLiteral("onbekend");
+  }
+}
+
+}  // namespace
+
+void Leraarmodule::toonInstellingen() {
+  const KwilState& s = state();
+  Panel(3).setCaption(QStringLiteral(" Interface: ") + interfaceNaam(s.InterfaceSoort) + vbCr +
+                      QStringLiteral(" Inverteren: ") + (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
+}
+
+void Leraarmodule::inverteer() {
+  KwilState& s = state();
+  s.UitgangenInverteren = !s.UitgangenInverteren;
+  gelukt(studentDatabase().setInverteer(s.UitgangenInverteren));
+  // The outputs show the new setting at once.
+  SchrijfUitgangen(0);
+  toonInstellingen();
+}
+
+// Between the parallel port and the K8055 cards; a board on a COM port stays in use.
+void Leraarmodule::wisselInterface() {
+  KwilState& s = state();
+  if (s.InterfaceSoort == SoortVelleman) {
+    platform().k8055->closeDevice();
+    s.InterfaceSoort = SoortParallel;
+  } else if (s.InterfaceSoort == SoortParallel) {
+    s.InterfaceSoort = SoortVelleman;
+    ZoekVellemanKaarten();
+  }
+  gelukt(studentDatabase().setUsb(s.InterfaceSoort));
+  SchrijfUitgangen(0);
+  toonInstellingen();
+}
+
+void Leraarmodule::wijzigLeraarWachtwoord() {
+  KwilState& s = state();
+  const QString vraag = QStringLiteral("Het huidige wachtwoord is ") + s.LeraarWachtwoord + vbCr + vbCr +
+                        QStringLiteral("Typ het nieuwe wachtwoord.");
+  const QString nieuw = platform().dialogs->inputBox(vraag, QStringLiteral("Leraarwachtwoord"), QString());
+  if (nieuw.isEmpty()) {
+    // Nobody could log in to the teacher module with an empty password.
+    MsgBox(QStringLiteral("Een leeg wachtwoord kan niet. Het wachtwoord is niet gewijzigd."));
+    return;
+  }
+  if (!gelukt(studentDatabase().setTeacherPassword(nieuw))) return;
+  s.LeraarWachtwoord = nieuw;
+  MsgBox(QStringLiteral("Het nieuwe wachtwoord is opgeslagen."));
+}
+
+void Leraarmodule::printen() {
+  if (klas_.isEmpty()) {
+    MsgBox(QStringLiteral("Er is geen klas om af te drukken."));
+    return;
+  }
+  if (!bewaar()) return;
+  // The report shows what is stored now, also results stored by others meanwhile.
+  const DbResult<QList<PupilRow>> rijen = studentDatabase().pupilRows(klas_);
+  if (!gelukt(rijen.status)) return;
+  const KlasRapport rapport = maakKlasRapport(klas_, rijen.value, QDate::currentDate());
+  std::unique_ptr<QPrinter> printer = printService().kiesPrinter(this, rapportTitel(rapport));
+  if (!printer) return;
+  if (drukKlasRapport(*printer, rapport) == 0) {
+    MsgBox(QStringLiteral("Het afdrukken is mislukt."));
+    return;
+  }
+  if (printer->outputFormat() == QPrinter::PdfFormat)
+    MsgBox(QStringLiteral("De cijferlijst is opgeslagen in ") + printer->outputFileName());
+}
+
+}  // namespace kwil

@@ -1,0 +1,99 @@
+#include "support/pty_board.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <stdexcept>
+
+namespace kwil::sim {
+
+PtyBoard::PtyBoard() {
+  master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
+    throw std::runtime_error("no pseudo-terminal");
+  slavePath_ = QString::fromLocal8Bit(::ptsname(master_));
+  ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+}
+
+PtyBoard::~PtyBoard() {
+  stopThread();
+  if (master_ >= 0) ::close(master_);
+}
+
+void PtyBoard::writeAll(const QByteArray& bytes) {
+  qsizetype done = 0;
+  for (int tries = 0; done < bytes.size() && master_ >= 0 && tries < 1000; ++tries) {
+    const ssize_t n = ::write(master_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    if (n > 0)
+      done += n;
+    else if (n < 0 && errno != EAGAIN && errno != EINTR)
+      break;
+  }
+}
+
+bool PtyBoard::pump() {
+  std::lock_guard lock(mutex_);
+  if (master_ < 0) return false;
+  bool wrote = !heldBack_.isEmpty();
+  if (wrote) {
+    writeAll(heldBack_);
+    heldBack_.clear();
+  }
+  bool any = false;
+  char chunk[256];
+  for (;;) {
+    const ssize_t n = ::read(master_, chunk, sizeof chunk);
+    if (n <= 0) break;  // EAGAIN: nothing more; EIO: the program has the port closed
+    buffer_.append(chunk, n);
+    received_.append(chunk, n);
+    any = true;
+  }
+  if (!any) return wrote;
+  const QByteArray reply = answer();
+  if (splitRepliesAt > 0 && reply.size() > splitRepliesAt) {
+    writeAll(reply.left(splitRepliesAt));
+    heldBack_ = reply.mid(splitRepliesAt);
+  } else {
+    writeAll(reply);
+  }
+  return wrote || !reply.isEmpty();
+}
+
+void PtyBoard::startThread() {
+  stop_ = false;
+  thread_ = std::thread([this] {
+    while (!stop_) {
+      pollfd p{master_, POLLIN, 0};
+      ::poll(&p, 1, 2);
+      pump();
+    }
+  });
+}
+
+void PtyBoard::stopThread() {
+  stop_ = true;
+  if (thread_.joinable()) thread_.join();
+}
+
+void PtyBoard::vanish() {
+  stopThread();
+  std::lock_guard lock(mutex_);
+  if (master_ >= 0) ::close(master_);
+  master_ = -1;
+}
+
+void PtyBoard::sendRaw(const QByteArray& bytes) {
+  std::lock_guard lock(mutex_);
+  writeAll(bytes);
+}
+
+QByteArray PtyBoard::received() const {
+  std::lock_guard lock(mutex_);
+  return received_;
+}
+
+}  // namespace kwil::sim

@@ -1,0 +1,54 @@
+#pragma once
+// A simulated board on the master side of a pseudo-terminal; the program opens the slave
+// path as if it were the board's serial port. The board runs when pump() is called, or on a
+// thread of its own (for tests where the program blocks in a sleep while the board must
+// answer). Commands may arrive in any split; the board keeps what it has not yet understood.
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace kwil::sim {
+
+class PtyBoard {
+ public:
+  PtyBoard();
+  virtual ~PtyBoard();
+  PtyBoard(const PtyBoard&) = delete;
+  PtyBoard& operator=(const PtyBoard&) = delete;
+
+  QString slavePath() const { return slavePath_; }
+  // Reads what the program sent and answers it; returns true when it wrote anything back.
+  bool pump();
+  void startThread();
+  void stopThread();
+  // The board goes away: the master side is closed (as an unplugged USB board).
+  void vanish();
+  // Writes bytes of the board's own (greetings, line noise).
+  void sendRaw(const QByteArray& bytes);
+  // Everything the program has sent so far.
+  QByteArray received() const;
+
+  // > 0: every reply goes out in two parts, the second on the next pump.
+  int splitRepliesAt = 0;
+
+ protected:
+  // Consumes incoming bytes (kept in buffer() until understood) and returns the reply.
+  virtual QByteArray answer() = 0;
+  QByteArray& buffer() { return buffer_; }
+  mutable std::mutex mutex_;  // guards the board's state against its own thread
+
+ private:
+  void writeAll(const QByteArray& bytes);
+
+  int master_ = -1;
+  QString slavePath_;
+  QByteArray buffer_;
+  QByteArray received_;
+  QByteArray heldBack_;
+  std::thread thread_;
+  std::atomic<bool> stop_{false};
+};
+
+}  // namespace kwil::sim

@@ -1,0 +1,11 @@
+# Runs the database tool only when there is no database yet.
+if(EXISTS "${DATABASE}")
+  return()
+endif()
+get_filename_component(folder "${DATABASE}" DIRECTORY)
+file(MAKE_DIRECTORY "${folder}")
+execute_process(COMMAND "${TOOL}" --teacher-password "${PASSWORD}" "${DATABASE}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "Could not create ${DATABASE}")
+endif()
+message(STATUS "Created ${DATABASE}")
