@@ -30,6 +30,11 @@ class Hoofdmenu : public Form {
   // The lesson start rule: lesson N (1 to 5) starts at its first page unless it has a mark.
   void StartLes(int n);
 
+  // Which picture of lesson n to show; the file name is spelled as each path spells it.
+  enum class Plaatje { Onbediend, Bediend, OnBediend };
+  // That picture's name under the program folder ("\Afbeeldingen\...gif").
+  static QString plaatjeBestand(int n, Plaatje welk);
+
  protected:
   void Form_Load() override;
   void Form_Activate() override;
@@ -51,8 +56,6 @@ class Hoofdmenu : public Form {
 
   // The hovered button back to its normal colour (buttons 1 and 2 only).
   void knopNormaal();
-  // Which picture of lesson n to show; the file name is spelled as each path spells it.
-  enum class Plaatje { Onbediend, Bediend, OnBediend };
   void toonPlaatje(int n, Plaatje welk);
   // The normal look of lesson n's title panel, of its number panel.
   void titelNormaal(int n);

@@ -42,12 +42,14 @@ void Hoofdmenu::StartLes(int n) {
   MsgBox(weigerTekst(n, s.Cijfers[n]));
 }
 
-void Hoofdmenu::toonPlaatje(int n, Plaatje welk) {
+QString Hoofdmenu::plaatjeBestand(int n, Plaatje welk) {
   const char* stand = welk == Plaatje::Bediend ? "Bediend" : welk == Plaatje::OnBediend ? "OnBediend" : "Onbediend";
-  const QString naam =
-      QStringLiteral("\\Afbeeldingen\\ImgSymboolEnkp%1HoofdmenuE%2.gif").arg(QLatin1String(stand)).arg(n);
+  return QStringLiteral("\\Afbeeldingen\\ImgSymboolEnkp%1HoofdmenuE%2.gif").arg(QLatin1String(stand)).arg(n);
+}
+
+void Hoofdmenu::toonPlaatje(int n, Plaatje welk) {
   // A missing picture leaves the one shown before.
-  const QImage beeld = LoadPicture(dataFileName(programFolder() + naam));
+  const QImage beeld = LoadPicture(dataFileName(programFolder() + plaatjeBestand(n, welk)));
   if (!beeld.isNull()) ImageBox(n).setPicture(beeld);
 }
 

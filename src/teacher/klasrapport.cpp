@@ -16,11 +16,11 @@ const QString kLettertype = QStringLiteral("DejaVu Sans");
 
 // Where the parts of one page go, in device pixels.
 struct PaginaIndeling {
-  QRectF vlak;          // the printable area
-  double regelHoogte;   // one table row
-  double kopHoogte;     // title and date above the table
-  double voetHoogte;    // the page line below it
-  double naamBreedte;   // the name column; the marks share the rest
+  QRectF vlak;         // the printable area
+  double regelHoogte;  // one table row
+  double kopHoogte;    // title and date above the table
+  double voetHoogte;   // the page line below it
+  double naamBreedte;  // the name column; the marks share the rest
   int regelsPerPagina;
 
   double cijferBreedte() const { return (vlak.width() - naamBreedte) / kRapportLessen; }
@@ -36,7 +36,8 @@ QFont lettertype(double punten, bool vet = false) {
 
 PaginaIndeling deelIn(QPrinter& printer) {
   PaginaIndeling p{};
-  p.vlak = printer.pageLayout().paintRectPixels(printer.resolution()).toRectF();
+  // The painter's origin is the top left corner of the printable area.
+  p.vlak = QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size().toSizeF());
   const QFontMetricsF tekst(lettertype(10), &printer);
   const QFontMetricsF titel(lettertype(16, true), &printer);
   p.regelHoogte = tekst.height() * 1.6;
@@ -61,12 +62,14 @@ void tekenKop(QPainter& pen, const PaginaIndeling& p, const KlasRapport& rapport
 }
 
 // One table row: the name and the eight cells, with a line below.
-void tekenRegel(QPainter& pen, const PaginaIndeling& p, double y, const QString& naam, const QStringList& cellen) {
+void tekenRegel(QPainter& pen, const PaginaIndeling& p, double y, const QString& naam,
+                const QStringList& cellen) {
   const double marge = p.cijferBreedte() * 0.1;
   pen.drawText(QRectF(p.vlak.left() + marge, y, p.naamBreedte - marge, p.regelHoogte),
                Qt::AlignLeft | Qt::AlignVCenter, naam);
   for (int les = 0; les < kRapportLessen; ++les) {
-    const QRectF cel(p.vlak.left() + p.naamBreedte + les * p.cijferBreedte(), y, p.cijferBreedte(), p.regelHoogte);
+    const QRectF cel(p.vlak.left() + p.naamBreedte + les * p.cijferBreedte(), y, p.cijferBreedte(),
+                     p.regelHoogte);
     pen.drawText(cel, Qt::AlignCenter, cellen.value(les));
   }
   pen.drawLine(QPointF(p.vlak.left(), y + p.regelHoogte), QPointF(p.vlak.right(), y + p.regelHoogte));
@@ -124,11 +127,16 @@ KlasRapport maakKlasRapport(const QString& klas, const QList<PupilRow>& rijen, c
   return rapport;
 }
 
-QString rapportTitel(const KlasRapport& rapport) { return QStringLiteral("Cijferlijst klas ") + rapport.klas; }
+QString rapportTitel(const KlasRapport& rapport) {
+  return QStringLiteral("Cijferlijst klas ") + rapport.klas;
+}
 
-QString paginaTekst(int pagina, int aantal) { return QStringLiteral("Pagina %1 van %2").arg(pagina).arg(aantal); }
+QString paginaTekst(int pagina, int aantal) {
+  return QStringLiteral("Pagina %1 van %2").arg(pagina).arg(aantal);
+}
 
 int drukKlasRapport(QPrinter& printer, const KlasRapport& rapport) {
+  printer.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
   QPainter pen;
   if (!pen.begin(&printer)) return 0;
   const PaginaIndeling p = deelIn(printer);

@@ -16,7 +16,9 @@ namespace {
 const QString kCijferles = QStringLiteral("cijferles");
 const QString kNietsOpgeslagen = QStringLiteral("Er is niets opgeslagen.");
 
-bool isNull(const QVariant& v) { return !v.isValid() || v.isNull(); }
+bool isNull(const QVariant& v) {
+  return !v.isValid() || v.isNull();
+}
 
 // The mark of a text: Null for an empty text, the number for 0 .. 10, nothing otherwise.
 std::optional<QVariant> cijferWaarde(const QString& tekst) {
@@ -27,7 +29,9 @@ std::optional<QVariant> cijferWaarde(const QString& tekst) {
   return QVariant(static_cast<qint64>(t.toInt()));
 }
 
-QString melding(const QString& regel) { return regel + vbCr + kNietsOpgeslagen; }
+QString melding(const QString& regel) {
+  return regel + vbCr + kNietsOpgeslagen;
+}
 
 // The stored form of one changed text, or the message why it cannot be stored.
 std::optional<QVariant> opslagWaarde(const QString& veld, const QString& tekst, QString& fout) {
@@ -40,13 +44,15 @@ std::optional<QVariant> opslagWaarde(const QString& veld, const QString& tekst, 
   if (veld == QLatin1String("aanmaakdatum")) {
     if (t.isEmpty()) return QVariant();
     if (QDate::fromString(t, kDateFormat).isValid()) return QVariant(t);
-    fout = melding(QStringLiteral("De datum moet geschreven worden als jaar-maand-dag, bijvoorbeeld 2024-09-02."));
+    fout = melding(
+        QStringLiteral("De datum moet geschreven worden als jaar-maand-dag, bijvoorbeeld 2024-09-02."));
     return std::nullopt;
   }
   if (veld == QLatin1String("aanmaaktijd")) {
     if (t.isEmpty()) return QVariant();
     if (QTime::fromString(t, kTimeFormat).isValid()) return QVariant(t);
-    fout = melding(QStringLiteral("De tijd moet geschreven worden als uur:minuut:seconde, bijvoorbeeld 08:30:00."));
+    fout = melding(
+        QStringLiteral("De tijd moet geschreven worden als uur:minuut:seconde, bijvoorbeeld 08:30:00."));
     return std::nullopt;
   }
   if (veld == QLatin1String("klas") && t.isEmpty()) {
@@ -64,8 +70,9 @@ std::optional<QVariant> opslagWaarde(const QString& veld, const QString& tekst, 
 
 const QStringList& getoondeVelden() {
   static const QStringList velden = [] {
-    QStringList v = {QStringLiteral("voornaam"),    QStringLiteral("tussenvoegsel"), QStringLiteral("achternaam"),
-                     QStringLiteral("wachtwoord"),  QStringLiteral("klas"),          QStringLiteral("aanmaakdatum"),
+    QStringList v = {QStringLiteral("voornaam"),    QStringLiteral("tussenvoegsel"),
+                     QStringLiteral("achternaam"),  QStringLiteral("wachtwoord"),
+                     QStringLiteral("klas"),        QStringLiteral("aanmaakdatum"),
                      QStringLiteral("aanmaaktijd"), QStringLiteral("computernaam")};
     for (int les = 1; les <= 6; ++les) v.append(QStringLiteral("antwles%1").arg(les));
     for (int les = 1; les <= 6; ++les) v.append(kCijferles + QString::number(les));
@@ -74,9 +81,13 @@ const QStringList& getoondeVelden() {
   return velden;
 }
 
-int tekstvakVan(const QString& veld) { return static_cast<int>(getoondeVelden().indexOf(veld.toLower())) + 1; }
+int tekstvakVan(const QString& veld) {
+  return static_cast<int>(getoondeVelden().indexOf(veld.toLower())) + 1;
+}
 
-QString alsTekst(const QVariant& waarde) { return isNull(waarde) ? QString() : waarde.toString(); }
+QString alsTekst(const QVariant& waarde) {
+  return isNull(waarde) ? QString() : waarde.toString();
+}
 
 QStringList teksten(const PupilRow& rij) {
   QStringList t;
@@ -94,7 +105,8 @@ QString volledigeNaam(const PupilRow& rij) {
 }
 
 QString cijferFout(int les) {
-  return melding(QStringLiteral("Het cijfer van les %1 moet leeg zijn of een heel getal van 0 tot en met 10.").arg(les));
+  return melding(
+      QStringLiteral("Het cijfer van les %1 moet leeg zijn of een heel getal van 0 tot en met 10.").arg(les));
 }
 
 Wijzigingen bepaalWijzigingen(const QStringList& getoond, const QStringList& nu) {

@@ -17,12 +17,12 @@ const QString kSansSerif = QStringLiteral("MS Sans Serif");
 constexpr float kKleineLetter = 8.25f;
 
 // The two columns of text boxes: the pupil's own fields, then answers and mark per lesson.
-constexpr float kVeldLabelLinks = 136, kVeldLinks = 216, kVeldBreedte = 150;
+constexpr float kVeldLabelLinks = 134, kVeldLinks = 226, kVeldBreedte = 144;
 constexpr float kLesLabelLinks = 380, kAntwoordLinks = 424, kAntwoordBreedte = 110, kCijferLinks = 540;
 constexpr float kRegelBoven = 48, kRegelAfstand = 22, kRegelHoogte = 20;
 
-const char* const kVeldNamen[] = {"Voornaam",   "Tussenvoegsel", "Achternaam", "Wachtwoord",
-                                  "Klas",       "Aanmaakdatum",  "Aanmaaktijd", "Computernaam"};
+const char* const kVeldNamen[] = {"Voornaam", "Tussenvoegsel", "Achternaam",  "Wachtwoord",
+                                  "Klas",     "Aanmaakdatum",  "Aanmaaktijd", "Computernaam"};
 
 struct KnopOntwerp {
   const char* caption;
@@ -98,8 +98,10 @@ void Leraarmodule::maakOntwerp() {
 }
 
 void Leraarmodule::maakVelden() {
-  auto veld = [this](int i, float labelLinks, float vakLinks, float breedte, float boven, const QString& naam) {
-    kwil::Label& l = Label.create(Label.ubound() + 1, this, labelLinks, boven + 2, vakLinks - labelLinks - 4, 16);
+  auto veld = [this](int i, float labelLinks, float vakLinks, float breedte, float boven,
+                     const QString& naam) {
+    kwil::Label& l =
+        Label.create(Label.ubound() + 1, this, labelLinks, boven + 2, vakLinks - labelLinks - 4, 16);
     l.setCaption(naam);
     TextBox& vak = Text.create(i, this, vakLinks, boven, breedte, kRegelHoogte);
     vak.setFontName(kSansSerif);
@@ -108,7 +110,8 @@ void Leraarmodule::maakVelden() {
   for (int i = 1; i <= 8; ++i)
     veld(i, kVeldLabelLinks, kVeldLinks, kVeldBreedte, kRegelBoven + (i - 1) * kRegelAfstand,
          QString::fromUtf8(kVeldNamen[i - 1]));
-  kwil::Label& antwoorden = Label.create(Label.ubound() + 1, this, kAntwoordLinks, kRegelBoven, kAntwoordBreedte, 16);
+  kwil::Label& antwoorden =
+      Label.create(Label.ubound() + 1, this, kAntwoordLinks, kRegelBoven, kAntwoordBreedte, 16);
   antwoorden.setCaption(QStringLiteral("Antwoorden"));
   kwil::Label& cijfer = Label.create(Label.ubound() + 1, this, kCijferLinks, kRegelBoven, 60, 16);
   cijfer.setCaption(QStringLiteral("Cijfer"));
@@ -183,7 +186,9 @@ void Leraarmodule::Form_KeyDown(int& keyCode, int) {
   toonInstellingen();
 }
 
-void Leraarmodule::Form_MouseMove(int, int, float, float) { KleurCommand(); }
+void Leraarmodule::Form_MouseMove(int, int, float, float) {
+  KleurCommand();
+}
 
 void Leraarmodule::KleurCommand() {
   KwilState& s = state();
@@ -203,19 +208,44 @@ void Leraarmodule::Command_MouseMove(int index) {
 
 void Leraarmodule::Command_Click(int index) {
   switch (index) {
-    case 1: verlaat(); break;
-    case 2: ga(0); break;
-    case 3: ga(huidige_ - 1); break;
-    case 4: ga(huidige_ + 1); break;
-    case 5: ga(aantalLeerlingen() - 1); break;
-    case 6: bewaar(); break;
-    case 7: verwijder(); break;
-    case 8: wachtwoordTonen(!wachtwoordZichtbaar_); break;
-    case 9: inverteer(); break;
-    case 10: wisselInterface(); break;
-    case 11: wijzigLeraarWachtwoord(); break;
-    case 12: printen(); break;
-    default: break;
+    case 1:
+      verlaat();
+      break;
+    case 2:
+      ga(0);
+      break;
+    case 3:
+      ga(huidige_ - 1);
+      break;
+    case 4:
+      ga(huidige_ + 1);
+      break;
+    case 5:
+      ga(aantalLeerlingen() - 1);
+      break;
+    case 6:
+      bewaar();
+      break;
+    case 7:
+      verwijder();
+      break;
+    case 8:
+      wachtwoordTonen(!wachtwoordZichtbaar_);
+      break;
+    case 9:
+      inverteer();
+      break;
+    case 10:
+      wisselInterface();
+      break;
+    case 11:
+      wijzigLeraarWachtwoord();
+      break;
+    case 12:
+      printen();
+      break;
+    default:
+      break;
   }
 }
 

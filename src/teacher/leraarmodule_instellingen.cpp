@@ -16,11 +16,16 @@ namespace {
 
 QString interfaceNaam(std::int16_t soort) {
   switch (soort) {
-    case SoortParallel: return QStringLiteral("Parallel");
-    case SoortVelleman: return QStringLiteral("Velleman (USB)");
-    case SoortICP12: return QStringLiteral("iCP12");
-    case SoortArduino: return QStringLiteral("Arduino");
-    default: return QStringLiteral("onbekend");
+    case SoortParallel:
+      return QStringLiteral("Parallel");
+    case SoortVelleman:
+      return QStringLiteral("Velleman (USB)");
+    case SoortICP12:
+      return QStringLiteral("iCP12");
+    case SoortArduino:
+      return QStringLiteral("Arduino");
+    default:
+      return QStringLiteral("onbekend");
   }
 }
 
@@ -29,7 +34,8 @@ QString interfaceNaam(std::int16_t soort) {
 void Leraarmodule::toonInstellingen() {
   const KwilState& s = state();
   Panel(3).setCaption(QStringLiteral(" Interface: ") + interfaceNaam(s.InterfaceSoort) + vbCr +
-                      QStringLiteral(" Inverteren: ") + (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
+                      QStringLiteral(" Inverteren: ") +
+                      (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
 }
 
 void Leraarmodule::inverteer() {

@@ -63,7 +63,8 @@ void Leraarmodule::vulOverzicht() {
   Overzicht->Clear();
   for (const PupilRow& rij : rijen_) {
     QStringList cijfers;
-    for (int les = 1; les <= 6; ++les) cijfers.append(rapportCijfer(rij.value(QStringLiteral("cijferles%1").arg(les))));
+    for (int les = 1; les <= 6; ++les)
+      cijfers.append(rapportCijfer(rij.value(QStringLiteral("cijferles%1").arg(les))));
     Overzicht->AddItem(overzichtRegel(leraar::volledigeNaam(rij), cijfers));
   }
   vullen_ = false;
@@ -140,8 +141,8 @@ bool Leraarmodule::bewaar() {
 void Leraarmodule::verwijder() {
   if (huidige_ < 0) return;
   const PupilRow rij = rijen_[huidige_];
-  const QString vraag = QStringLiteral("Wil je ") + leraar::volledigeNaam(rij) + QStringLiteral(" uit klas ") + klas_ +
-                        QStringLiteral(" echt verwijderen?");
+  const QString vraag = QStringLiteral("Wil je ") + leraar::volledigeNaam(rij) +
+                        QStringLiteral(" uit klas ") + klas_ + QStringLiteral(" echt verwijderen?");
   if (MsgBox(vraag, DialogService::YesNo, QStringLiteral("Vraagje")) != DialogService::Yes) return;
   gelukt(studentDatabase().deletePupil(rij.id).status);
   herlaad(-1);
@@ -174,8 +175,10 @@ void Leraarmodule::Overzicht_Click() {
 
 void Leraarmodule::wachtwoordTonen(bool zichtbaar) {
   wachtwoordZichtbaar_ = zichtbaar;
-  Text(leraar::tekstvakVan(QStringLiteral("wachtwoord"))).setPasswordChar(zichtbaar ? QString() : QStringLiteral("*"));
-  Command(8).setCaption(zichtbaar ? QStringLiteral("Wachtwoord &verbergen") : QStringLiteral("Wachtwoord &tonen"));
+  Text(leraar::tekstvakVan(QStringLiteral("wachtwoord")))
+      .setPasswordChar(zichtbaar ? QString() : QStringLiteral("*"));
+  Command(8).setCaption(zichtbaar ? QStringLiteral("Wachtwoord &verbergen")
+                                  : QStringLiteral("Wachtwoord &tonen"));
 }
 
 }  // namespace kwil

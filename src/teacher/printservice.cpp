@@ -15,7 +15,9 @@ std::unique_ptr<PrintService>& installed() {
 }
 }  // namespace
 
-PrintService& printService() { return *installed(); }
+PrintService& printService() {
+  return *installed();
+}
 
 void installPrintService(std::unique_ptr<PrintService> service) {
   installed() = service ? std::move(service) : std::make_unique<QtPrintService>();
@@ -25,9 +27,10 @@ std::unique_ptr<QPrinter> QtPrintService::kiesPrinter(QWidget* ouder, const QStr
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setDocName(documentNaam);
   if (QPrinterInfo::availablePrinters().isEmpty()) {
-    QString pad = QFileDialog::getSaveFileName(ouder, QStringLiteral("Er is geen printer. Opslaan als PDF-bestand"),
-                                               QDir::home().filePath(documentNaam + QStringLiteral(".pdf")),
-                                               QStringLiteral("PDF-bestanden (*.pdf)"));
+    QString pad =
+        QFileDialog::getSaveFileName(ouder, QStringLiteral("Er is geen printer. Opslaan als PDF-bestand"),
+                                     QDir::home().filePath(documentNaam + QStringLiteral(".pdf")),
+                                     QStringLiteral("PDF-bestanden (*.pdf)"));
     if (pad.isEmpty()) return nullptr;
     if (!pad.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) pad += QStringLiteral(".pdf");
     printer->setOutputFormat(QPrinter::PdfFormat);

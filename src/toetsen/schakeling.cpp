@@ -16,9 +16,12 @@ class SchakelExpressie {
 
   bool aan(const std::array<bool, 5>& s) const {
     switch (soort) {
-      case Soort::Waarde: return getal != 0;
-      case Soort::Knop: return s[static_cast<std::size_t>(getal - 1)];
-      case Soort::Niet: return !delen.front()->aan(s);
+      case Soort::Waarde:
+        return getal != 0;
+      case Soort::Knop:
+        return s[static_cast<std::size_t>(getal - 1)];
+      case Soort::Niet:
+        return !delen.front()->aan(s);
       case Soort::En:
         for (const auto& d : delen)
           if (!d->aan(s)) return false;
@@ -54,7 +57,8 @@ class Lezer {
   }
 
  private:
-  Knoop reeks(SchakelExpressie::Soort soort, const QString& voeg, Knoop (Lezer::*deel)(QString&), QString& fout) {
+  Knoop reeks(SchakelExpressie::Soort soort, const QString& voeg, Knoop (Lezer::*deel)(QString&),
+              QString& fout) {
     Knoop eerste = (this->*deel)(fout);
     if (!eerste) return nullptr;
     auto n = std::make_shared<SchakelExpressie>();
@@ -68,8 +72,12 @@ class Lezer {
     }
     return n->delen.size() == 1 ? eerste : Knoop(n);
   }
-  Knoop of(QString& fout) { return reeks(SchakelExpressie::Soort::Of, QStringLiteral("OF"), &Lezer::en, fout); }
-  Knoop en(QString& fout) { return reeks(SchakelExpressie::Soort::En, QStringLiteral("EN"), &Lezer::factor, fout); }
+  Knoop of(QString& fout) {
+    return reeks(SchakelExpressie::Soort::Of, QStringLiteral("OF"), &Lezer::en, fout);
+  }
+  Knoop en(QString& fout) {
+    return reeks(SchakelExpressie::Soort::En, QStringLiteral("EN"), &Lezer::factor, fout);
+  }
 
   Knoop factor(QString& fout) {
     if (pos_ >= woorden_.size()) {
@@ -130,6 +138,8 @@ std::optional<SchakelRegel> SchakelRegel::lees(const QString& tekst, QString& fo
   return regel;
 }
 
-bool SchakelRegel::aan(const std::array<bool, 5>& ingedrukt) const { return expressie_->aan(ingedrukt); }
+bool SchakelRegel::aan(const std::array<bool, 5>& ingedrukt) const {
+  return expressie_->aan(ingedrukt);
+}
 
 }  // namespace kwil

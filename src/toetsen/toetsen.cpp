@@ -24,7 +24,8 @@ constexpr int kF1 = 112;
 // The four bank numbers 1 to 4 in a new random order.
 std::array<int, 4> geschudOrde() {
   std::array<int, 4> orde{1, 2, 3, 4};
-  for (int i = 3; i > 0; --i) std::swap(orde[static_cast<std::size_t>(i)], orde[QRandomGenerator::global()->bounded(i + 1)]);
+  for (int i = 3; i > 0; --i)
+    std::swap(orde[static_cast<std::size_t>(i)], orde[QRandomGenerator::global()->bounded(i + 1)]);
   return orde;
 }
 
@@ -36,11 +37,17 @@ int boxVanToets(int keyCode) {
 }
 }  // namespace
 
-int Toetsen::vraagNummer() const { return state().VraagNummer.toInt(); }
+int Toetsen::vraagNummer() const {
+  return state().VraagNummer.toInt();
+}
 
-const ToetsVraag& Toetsen::huidigeVraag() const { return bank_->vragen.at(vraagNummer() - 1); }
+const ToetsVraag& Toetsen::huidigeVraag() const {
+  return bank_->vragen.at(vraagNummer() - 1);
+}
 
-void Toetsen::Form_Activate() { startToets(); }
+void Toetsen::Form_Activate() {
+  startToets();
+}
 
 void Toetsen::startToets() {
   KwilState& s = state();
@@ -217,7 +224,8 @@ void Toetsen::TijdInterval_Timer() {
 std::array<bool, 5> Toetsen::ingedrukt() const {
   const KwilState& s = state();
   std::array<bool, 5> knoppen{};
-  for (int k = 1; k <= 5; ++k) knoppen[static_cast<std::size_t>(k - 1)] = s.Ingang[k + 2] || s.FToetsSchakelaar[k];
+  for (int k = 1; k <= 5; ++k)
+    knoppen[static_cast<std::size_t>(k - 1)] = s.Ingang[k + 2] || s.FToetsSchakelaar[k];
   return knoppen;
 }
 
@@ -229,7 +237,8 @@ void Toetsen::toonSchakeling() {
   for (const SchakelRegel& regel : vraag.schakeling)
     if (regel.aan(knoppen)) uitgangen |= 1 << (regel.uitgang() - 1);
   for (int k = 1; k <= 5; ++k)
-    Panel(kEerstePanelKnop + k - 1).setBackColor(knoppen[static_cast<std::size_t>(k - 1)] ? kKnopIngedrukt : kUit);
+    Panel(kEerstePanelKnop + k - 1)
+        .setBackColor(knoppen[static_cast<std::size_t>(k - 1)] ? kKnopIngedrukt : kUit);
   for (int e = 1; e <= 8; ++e)
     Panel(kEerstePanelUitgang + e - 1).setBackColor((uitgangen >> (e - 1)) & 1 ? kLedAan : kUit);
   if (uitgangen != state().Uitgangen) SchrijfUitgangen(uitgangen);

@@ -58,8 +58,8 @@ void Toetsen::maakOntwerp() {
   kader.setBorderWidth(2);
   // Inside the frame, in twips: s1..s5 on the left, E1..E8 on the right.
   for (int k = 1; k <= 5; ++k) {
-    kwil::Panel& knop = Panel.create(kEerstePanelKnop + k - 1, &kader, (8 + (k - 1) * 46) * kTwips, 14 * kTwips,
-                                     40 * kTwips, 36 * kTwips);
+    kwil::Panel& knop = Panel.create(kEerstePanelKnop + k - 1, &kader, (8 + (k - 1) * 46) * kTwips,
+                                     14 * kTwips, 40 * kTwips, 36 * kTwips);
     knop.setCaption(QStringLiteral("s%1").arg(k));
     knop.setFontSize(10);
   }
@@ -75,8 +75,9 @@ void Toetsen::maakOntwerp() {
   uitleg.setBackStyle(0);
   uitleg.setForeColor(KleurKnopNormaal);
   uitleg.setFontSize(8);
-  uitleg.setCaption(QStringLiteral("Kies een antwoord met de muis, met 1 tot 4 of met A tot D; bevestig met Enter.") +
-                    vbCr + QStringLiteral("Klik op de vraag of op een antwoord om het te laten voorlezen."));
+  uitleg.setCaption(
+      QStringLiteral("Kies een antwoord met de muis, met 1 tot 4 of met A tot D; bevestig met Enter.") +
+      vbCr + QStringLiteral("Klik op de vraag of op een antwoord om het te laten voorlezen."));
 
   CommandButton& bevestig = Command.create(1, this, 500, 436, 132, 32);
   bevestig.setCaption(QStringLiteral("&Bevestig"));

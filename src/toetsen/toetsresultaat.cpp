@@ -23,7 +23,8 @@ BewaarUitslag BewaarToetsResultaat() {
   KwilState& s = state();
   const int cijfer = ToetsCijfer(s.GegevenAntwoorden);
   const DbResult<bool> r =
-      StudentDatabase(s.DatabasePad).storeTestResult(s.Klas, s.LeerlingNaam, s.LesNummer, s.GegevenAntwoorden, cijfer);
+      StudentDatabase(s.DatabasePad)
+          .storeTestResult(s.Klas, s.LeerlingNaam, s.LesNummer, s.GegevenAntwoorden, cijfer);
   if (!r.ok()) return {Bewaard::DatabaseFout, r.status.message()};
   if (!r.value) return {Bewaard::LeerlingOnbekend, {}};
   s.Cijfers[s.LesNummer] = cijfer;

@@ -1,5 +1,6 @@
 #include "toetsen/vraagbank.h"
 
+#include <QFile>
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
@@ -20,7 +21,8 @@ class BankLezer {
     if (fout_.isEmpty()) sluitVraag();
     if (fout_.isEmpty() && bank_.vragen.size() != kVragenPerToets) {
       regelNr_ = 0;
-      fout_ = QStringLiteral("er staan %1 vragen in plaats van %2").arg(bank_.vragen.size()).arg(kVragenPerToets);
+      fout_ =
+          QStringLiteral("er staan %1 vragen in plaats van %2").arg(bank_.vragen.size()).arg(kVragenPerToets);
     }
     if (!fout_.isEmpty()) return {std::nullopt, regelNr_, fout_};
     return {bank_, 0, {}};
@@ -29,12 +31,15 @@ class BankLezer {
  private:
   void leesRegel(const QString& r) {
     if (r.isEmpty() || r.startsWith(QLatin1Char('#'))) return;
-    static const QRegularExpression kop(QStringLiteral("^Vraag\\s+(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kop(QStringLiteral("^Vraag\\s+(\\d+)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
     if (const auto m = kop.match(r); m.hasMatch()) return nieuweVraag(m.captured(1).toInt());
-    if (!open_) return zetFout(QStringLiteral("deze regel staat niet bij een vraag (begin een vraag met \"Vraag 1\")"));
+    if (!open_)
+      return zetFout(QStringLiteral("deze regel staat niet bij een vraag (begin een vraag met \"Vraag 1\")"));
     static const QRegularExpression veld(QStringLiteral("^([VABCD]|Goed)\\s*:\\s?(.*)$"),
                                          QRegularExpression::CaseInsensitiveOption);
-    if (const auto m = veld.match(r); m.hasMatch()) return leesVeld(m.captured(1).toUpper(), m.captured(2).trimmed());
+    if (const auto m = veld.match(r); m.hasMatch())
+      return leesVeld(m.captured(1).toUpper(), m.captured(2).trimmed());
     QString fout;
     if (auto s = SchakelRegel::lees(r, fout)) return vraag_.schakeling.append(*s);
     zetFout(r.startsWith(QLatin1Char('E'), Qt::CaseInsensitive) && r.contains(QLatin1Char('='))
@@ -55,7 +60,8 @@ class BankLezer {
   void leesVeld(const QString& naam, const QString& tekst) {
     if (naam == QLatin1String("GOED")) {
       static const QRegularExpression letter(QStringLiteral("^[ABCD]$"));
-      if (!letter.match(tekst.toUpper()).hasMatch()) return zetFout(QStringLiteral("na Goed: hoort A, B, C of D"));
+      if (!letter.match(tekst.toUpper()).hasMatch())
+        return zetFout(QStringLiteral("na Goed: hoort A, B, C of D"));
       vraag_.goed = tekst.toUpper().at(0).unicode() - 'A' + 1;
       return;
     }
@@ -68,7 +74,8 @@ class BankLezer {
     }
     QStringList& antwoord = vraag_.antwoorden[static_cast<std::size_t>(naam.at(0).unicode() - 'A')];
     if (antwoord.size() == kMaxAntwoordRegels)
-      return zetFout(QStringLiteral("antwoord %1 heeft ten hoogste %2 regels").arg(naam).arg(kMaxAntwoordRegels));
+      return zetFout(
+          QStringLiteral("antwoord %1 heeft ten hoogste %2 regels").arg(naam).arg(kMaxAntwoordRegels));
     antwoord.append(tekst);
   }
 
@@ -114,23 +121,17 @@ QString Vraagbank::sleutel() const {
   return s;
 }
 
-VraagbankUitslag leesVraagbank(const QString& tekst) { return BankLezer().lees(tekst); }
+VraagbankUitslag leesVraagbank(const QString& tekst) {
+  return BankLezer().lees(tekst);
+}
 
 QString vraagbankTekst(int les) {
-  // Each bank file is one raw string literal, so the program carries the text itself.
-  static const char* const banken[] = {
-#include "toetsen/banks/les1.txt"
-      ,
-#include "toetsen/banks/les2.txt"
-      ,
-#include "toetsen/banks/les3.txt"
-      ,
-#include "toetsen/banks/les4.txt"
-      ,
-#include "toetsen/banks/les5.txt"
-  };
+  // The banks are plain text files that a teacher can read and correct; the build compiles
+  // them into the program as resources.
   if (les < 1 || les > 5) return {};
-  return QString::fromUtf8(banken[les - 1]);
+  QFile file(QStringLiteral(":/toetsen/les%1.txt").arg(les));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
 }
 
 std::optional<Vraagbank> vraagbank(int les, QString* fout) {

@@ -173,6 +173,28 @@ class TestMediaFormats : public QObject {
     QCOMPARE(result.failures.size(), 1);
     QVERIFY(!QFile::exists(dir.filePath("Hoofdstuk 1/Kwil 1-2.mp3")));
   }
+
+  void spokenTextOfPageLines_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("empty lines left out") << QStringList{"", "De bel is aan.", "  ", "Zo. "} << "De bel is aan. Zo.";
+    QTest::newRow("a sentence over two lines") << QStringList{"die met draden", "verbonden zijn."}
+                                               << "die met draden verbonden zijn.";
+    QTest::newRow("abbreviations") << QStringList{"Bel bij Dhr. Vonkel,", "vraag 1 op blz. 6."}
+                                   << "Bel bij meneer Vonkel, vraag 1 op bladzijde 6.";
+    QTest::newRow("a range of numbers") << QStringList{"(10 - 20 mA)"} << "(10 tot 20 milliampère)";
+    QTest::newRow("a dash that is no range") << QStringList{"- s1,", "- s2 - of niet"} << "- s1, - s2 - of niet";
+    QTest::newRow("stressed words") << QStringList{"'s1 EN s2' of s1 OF s2: de bel gaat WEL, NIET."}
+                                    << "'s1 en s2' of s1 of s2: de bel gaat wel, niet.";
+    QTest::newRow("capitals inside a word or an abbreviation stay") << QStringList{"ENKEL een LED, OFFLINE."}
+                                                                    << "ENKEL een LED, OFFLINE.";
+    QTest::newRow("nothing to say") << QStringList{"", ""} << "";
+  }
+  void spokenTextOfPageLines() {
+    QFETCH(QStringList, lines);
+    QFETCH(QString, spoken);
+    QCOMPARE(spokenText(lines), spoken);
+  }
 };
 
 QTEST_MAIN(TestMediaFormats)

@@ -75,25 +75,33 @@ class LeraarOmgeving {
   // every opening of the encrypted file costs a key derivation.
   qint64 voegToe(const Leerling& l) {
     qint64 id = 0;
-    opzet().run(QStringLiteral("INSERT INTO leerlingen (klas, voornaam, tussenvoegsel, achternaam, Aanmaakdatum, "
-                               "Aanmaaktijd) VALUES (?, ?, ?, ?, '2024-09-02', '08:30:00')"),
-                {l.klas, l.voornaam, l.tussenvoegsel.isEmpty() ? QStringLiteral(" ") : l.tussenvoegsel, l.achternaam});
-    opzet().run(QStringLiteral("SELECT last_insert_rowid()"), {}, [&](const QVariantList& r) { id = r[0].toLongLong(); });
+    opzet().run(
+        QStringLiteral("INSERT INTO leerlingen (klas, voornaam, tussenvoegsel, achternaam, Aanmaakdatum, "
+                       "Aanmaaktijd) VALUES (?, ?, ?, ?, '2024-09-02', '08:30:00')"),
+        {l.klas, l.voornaam, l.tussenvoegsel.isEmpty() ? QStringLiteral(" ") : l.tussenvoegsel,
+         l.achternaam});
+    opzet().run(QStringLiteral("SELECT last_insert_rowid()"), {},
+                [&](const QVariantList& r) { id = r[0].toLongLong(); });
     if (id == 0) qFatal("cannot add pupil");
     return id;
   }
   void zet(qint64 id, const QString& veld, const QVariant& waarde) {
-    if (!opzet().run(QStringLiteral("UPDATE leerlingen SET %1 = ? WHERE id = ?").arg(veld), {waarde, id}).ok())
+    if (!opzet()
+             .run(QStringLiteral("UPDATE leerlingen SET %1 = ? WHERE id = ?").arg(veld), {waarde, id})
+             .ok())
       qFatal("cannot set %s", qPrintable(veld));
   }
   QVariant lees(qint64 id, const QString& veld) const {
     return dbtest::cell(db, QStringLiteral("SELECT %1 FROM leerlingen WHERE id = ?").arg(veld), {id});
   }
   QVariantList rij(qint64 id) const {
-    const QList<QVariantList> rijen = dbtest::query(db, QStringLiteral("SELECT * FROM leerlingen WHERE id = ?"), {id});
+    const QList<QVariantList> rijen =
+        dbtest::query(db, QStringLiteral("SELECT * FROM leerlingen WHERE id = ?"), {id});
     return rijen.value(0);
   }
-  int aantalRijen() const { return dbtest::cell(db, QStringLiteral("SELECT COUNT(*) FROM leerlingen")).toInt(); }
+  int aantalRijen() const {
+    return dbtest::cell(db, QStringLiteral("SELECT COUNT(*) FROM leerlingen")).toInt();
+  }
 
   // The module shown as the login shows it.
   Leraarmodule& toon() {
@@ -135,7 +143,19 @@ class LeraarOmgeving {
 };
 
 // The buttons of the module.
-enum Knop { Hoofdmenu = 1, Eerste, Vorige, Volgende, Laatste, Opslaan, Verwijderen, Wachtwoord, Inverteren,
-            ParallelUsb, LeraarWachtwoord, Printen };
+enum Knop {
+  Hoofdmenu = 1,
+  Eerste,
+  Vorige,
+  Volgende,
+  Laatste,
+  Opslaan,
+  Verwijderen,
+  Wachtwoord,
+  Inverteren,
+  ParallelUsb,
+  LeraarWachtwoord,
+  Printen
+};
 
 }  // namespace kwil::leraartest

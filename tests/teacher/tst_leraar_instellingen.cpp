@@ -1,7 +1,6 @@
 // The settings in the teacher module: each switch is stored at once, switches the outputs
 // off as the new setting writes them, and is what the next start-up reads.
 #include "leraar_omgeving.h"
-
 #include "selection/database/databaselocation.h"
 
 using namespace kwil;
@@ -34,19 +33,23 @@ class TstLeraarInstellingen : public QObject {
     QTest::addColumn<QStringList>("hardware");  // what reached the interface, in order
     QTest::addColumn<int>("zoeken");            // K8055 searches
     QTest::addColumn<int>("sluiten");           // K8055 CloseDevice calls
-    QTest::newRow("inverteren aan") << 0 << false << 0 << int(Inverteren) << 0 << true << QStringList{"Out32 888 255"} << 0 << 0;
-    QTest::newRow("inverteren uit") << 0 << true << 0 << int(Inverteren) << 0 << false << QStringList{"Out32 888 0"} << 0 << 0;
-    QTest::newRow("inverteren bij kaarten") << 1 << false << 1 << int(Inverteren) << 1 << true
-                                            << QStringList{"SetCurrentDevice 0", "WriteAllDigital 0"} << 0 << 0;
+    QTest::newRow("inverteren aan") << 0 << false << 0 << int(Inverteren) << 0 << true
+                                    << QStringList{"Out32 888 255"} << 0 << 0;
+    QTest::newRow("inverteren uit") << 0 << true << 0 << int(Inverteren) << 0 << false
+                                    << QStringList{"Out32 888 0"} << 0 << 0;
+    QTest::newRow("inverteren bij kaarten")
+        << 1 << false << 1 << int(Inverteren) << 1 << true
+        << QStringList{"SetCurrentDevice 0", "WriteAllDigital 0"} << 0 << 0;
     QTest::newRow("parallel naar USB, kaart 0 en 2")
         << 0 << false << 5 << int(ParallelUsb) << 1 << false
-        << QStringList{"SetCurrentDevice 0", "WriteAllDigital 0", "SetCurrentDevice 2",
-                       "WriteAllDigital 0"} << 1 << 0;
-    QTest::newRow("parallel naar USB zonder kaart") << 0 << false << 0 << int(ParallelUsb) << 1 << false
-                                                    << QStringList{} << 1 << 0;
-    QTest::newRow("USB naar parallel") << 1 << true << 1 << int(ParallelUsb) << 0 << true
-                                       << QStringList{"Out32 888 255"} << 0 << 1;
-    QTest::newRow("Arduino blijft") << 3 << false << 1 << int(ParallelUsb) << 3 << false << QStringList{} << 0 << 0;
+        << QStringList{"SetCurrentDevice 0", "WriteAllDigital 0", "SetCurrentDevice 2", "WriteAllDigital 0"}
+        << 1 << 0;
+    QTest::newRow("parallel naar USB zonder kaart")
+        << 0 << false << 0 << int(ParallelUsb) << 1 << false << QStringList{} << 1 << 0;
+    QTest::newRow("USB naar parallel")
+        << 1 << true << 1 << int(ParallelUsb) << 0 << true << QStringList{"Out32 888 255"} << 0 << 1;
+    QTest::newRow("Arduino blijft") << 3 << false << 1 << int(ParallelUsb) << 3 << false << QStringList{} << 0
+                                    << 0;
   }
   void schakelaars() {
     QFETCH(int, soort);
@@ -58,6 +61,9 @@ class TstLeraarInstellingen : public QObject {
     QFETCH(QStringList, hardware);
     QFETCH(int, zoeken);
     QFETCH(int, sluiten);
+    // The settings as the start-up found them in the database.
+    QVERIFY(StudentDatabase(o.db).setUsb(soort).ok());
+    QVERIFY(StudentDatabase(o.db).setInverteer(omgekeerd).ok());
     KwilState& s = state();
     s.InterfaceSoort = static_cast<std::int16_t>(soort);
     s.UitgangenInverteren = omgekeerd;
@@ -77,7 +83,8 @@ class TstLeraarInstellingen : public QObject {
     const bool gezocht = zoeken > 0 && kaarten > 0;
     QCOMPARE(o.meldingen().size(), gezocht ? 1 : 0);
     if (gezocht) QVERIFY(o.meldingen().first().contains(QStringLiteral("Kaart 2 = aanwezig.")));
-    QVERIFY(o.module->Panel(3).Caption().contains(nieuwOmgekeerd ? QStringLiteral("aan") : QStringLiteral("uit")));
+    QVERIFY(o.module->Panel(3).Caption().contains(nieuwOmgekeerd ? QStringLiteral("aan")
+                                                                 : QStringLiteral("uit")));
 
     herstart();
     QCOMPARE(int(state().InterfaceSoort), nieuweSoort);
@@ -98,9 +105,14 @@ class TstLeraarInstellingen : public QObject {
     QTest::addColumn<QString>("getypt");
     QTest::addColumn<QString>("opgeslagen");
     QTest::addColumn<QString>("melding");
-    QTest::newRow("nieuw") << "Appel#12" << "Appel#12" << "Het nieuwe wachtwoord is opgeslagen.";
-    QTest::newRow("een spatie telt") << " " << " " << "Het nieuwe wachtwoord is opgeslagen.";
-    QTest::newRow("leeg of geannuleerd") << "" << "leraar"
+    QTest::newRow("nieuw") << "Appel#12"
+                           << "Appel#12"
+                           << "Het nieuwe wachtwoord is opgeslagen.";
+    QTest::newRow("een spatie telt") << " "
+                                     << " "
+                                     << "Het nieuwe wachtwoord is opgeslagen.";
+    QTest::newRow("leeg of geannuleerd") << ""
+                                         << "leraar"
                                          << "Een leeg wachtwoord kan niet. Het wachtwoord is niet gewijzigd.";
   }
   void leraarWachtwoord() {
@@ -111,7 +123,8 @@ class TstLeraarInstellingen : public QObject {
     o.basis.dialogs->inputAnswers.push_back(getypt);
     o.klik(LeraarWachtwoord);
     QCOMPARE(o.basis.dialogs->inputPrompts.size(), 1);
-    QVERIFY(o.basis.dialogs->inputPrompts.first().startsWith(QStringLiteral("Het huidige wachtwoord is leraar\r")));
+    QVERIFY(o.basis.dialogs->inputPrompts.first().startsWith(
+        QStringLiteral("Het huidige wachtwoord is leraar\r")));
     QCOMPARE(o.meldingen(), QStringList{melding});
     QCOMPARE(state().LeraarWachtwoord, opgeslagen);
     herstart();
@@ -137,7 +150,8 @@ class TstLeraarInstellingen : public QObject {
     o.hw->k8055->present = static_cast<std::int16_t>(kaarten);
     o.toon().keyDown(toets, 0);
     QCOMPARE(int(state().InterfaceSoort), soort);
-    QVERIFY(o.module->Panel(3).Caption().contains(soort == 1 ? QStringLiteral("Velleman") : QStringLiteral("Parallel")));
+    QVERIFY(o.module->Panel(3).Caption().contains(soort == 1 ? QStringLiteral("Velleman")
+                                                             : QStringLiteral("Parallel")));
   }
 };
 

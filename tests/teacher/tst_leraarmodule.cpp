@@ -1,7 +1,6 @@
 // The teacher module's pupils: browsing a class, editing and storing, refused values,
 // deleting, the class filter, and a result stored meanwhile by a pupil elsewhere.
 #include "leraar_omgeving.h"
-
 #include "support/form_test_helpers.h"
 
 using namespace kwil;
@@ -20,7 +19,8 @@ class TstLeraarmodule : public QObject {
   void init() {
     o.begin();
     // Class 3A has three pupils; Dirk of 4B was registered between them.
-    anna = o.voegToe({QStringLiteral("3A"), QStringLiteral("Anna"), QStringLiteral("de"), QStringLiteral("Vries")});
+    anna = o.voegToe(
+        {QStringLiteral("3A"), QStringLiteral("Anna"), QStringLiteral("de"), QStringLiteral("Vries")});
     dirk = o.voegToe({QStringLiteral("4B"), QStringLiteral("Dirk"), QString(), QStringLiteral("Jansen")});
     bram = o.voegToe({QStringLiteral("3A"), QStringLiteral("Bram"), QString(), QStringLiteral("Bakker")});
     cas = o.voegToe({QStringLiteral("3A"), QStringLiteral("Cas"), QString(), QStringLiteral("Smit")});
@@ -35,13 +35,20 @@ class TstLeraarmodule : public QObject {
     QTest::addColumn<QList<int>>("knoppen");
     QTest::addColumn<QString>("voornaam");
     QTest::addColumn<QString>("positie");
-    QTest::newRow("start bij de eerste") << QList<int>{} << "Anna" << " Leerling 1 van 3";
-    QTest::newRow("volgende") << QList<int>{Volgende} << "Bram" << " Leerling 2 van 3";
-    QTest::newRow("laatste") << QList<int>{Laatste} << "Cas" << " Leerling 3 van 3";
-    QTest::newRow("volgende na de laatste") << QList<int>{Laatste, Volgende} << "Cas" << " Leerling 3 van 3";
-    QTest::newRow("vorige voor de eerste") << QList<int>{Vorige} << "Anna" << " Leerling 1 van 3";
-    QTest::newRow("laatste, vorige") << QList<int>{Laatste, Vorige} << "Bram" << " Leerling 2 van 3";
-    QTest::newRow("laatste, eerste") << QList<int>{Laatste, Eerste} << "Anna" << " Leerling 1 van 3";
+    QTest::newRow("start bij de eerste") << QList<int>{} << "Anna"
+                                         << " Leerling 1 van 3";
+    QTest::newRow("volgende") << QList<int>{Volgende} << "Bram"
+                              << " Leerling 2 van 3";
+    QTest::newRow("laatste") << QList<int>{Laatste} << "Cas"
+                             << " Leerling 3 van 3";
+    QTest::newRow("volgende na de laatste") << QList<int>{Laatste, Volgende} << "Cas"
+                                            << " Leerling 3 van 3";
+    QTest::newRow("vorige voor de eerste") << QList<int>{Vorige} << "Anna"
+                                           << " Leerling 1 van 3";
+    QTest::newRow("laatste, vorige") << QList<int>{Laatste, Vorige} << "Bram"
+                                     << " Leerling 2 van 3";
+    QTest::newRow("laatste, eerste") << QList<int>{Laatste, Eerste} << "Anna"
+                                     << " Leerling 1 van 3";
   }
   void bladeren() {
     QFETCH(QList<int>, knoppen);
@@ -76,19 +83,32 @@ class TstLeraarmodule : public QObject {
     QTest::addColumn<QString>("veld");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QVariant>("opgeslagen");
-    QTest::newRow("voornaam") << "voornaam" << "Annie" << QVariant(QStringLiteral("Annie"));
-    QTest::newRow("cijfer gegeven") << "cijferles3" << "7" << QVariant(qint64(7));
-    QTest::newRow("cijfer verbeterd") << "cijferles1" << "10" << QVariant(qint64(10));
-    QTest::newRow("cijfer 0") << "cijferles6" << "0" << QVariant(qint64(0));
-    QTest::newRow("cijfer met spaties") << "cijferles4" << " 9 " << QVariant(qint64(9));
-    QTest::newRow("cijfer gewist: les opnieuw") << "cijferles2" << "" << QVariant();
-    QTest::newRow("wachtwoord gewist: nieuw kiezen") << "wachtwoord" << "" << QVariant();
-    QTest::newRow("wachtwoord") << "wachtwoord" << "Nieuw1" << QVariant(QStringLiteral("Nieuw1"));
-    QTest::newRow("datum") << "aanmaakdatum" << "2025-01-31" << QVariant(QStringLiteral("2025-01-31"));
-    QTest::newRow("tijd") << "aanmaaktijd" << "13:05:59" << QVariant(QStringLiteral("13:05:59"));
-    QTest::newRow("antwoorden les 6") << "antwles6" << "abcdABCDab" << QVariant(QStringLiteral("abcdABCDab"));
-    QTest::newRow("computernaam") << "computernaam" << "lokaal-12" << QVariant(QStringLiteral("lokaal-12"));
-    QTest::newRow("klas met quote") << "klas" << "3'A" << QVariant(QStringLiteral("3'A"));
+    QTest::newRow("voornaam") << "voornaam"
+                              << "Annie" << QVariant(QStringLiteral("Annie"));
+    QTest::newRow("cijfer gegeven") << "cijferles3"
+                                    << "7" << QVariant(qint64(7));
+    QTest::newRow("cijfer verbeterd") << "cijferles1"
+                                      << "10" << QVariant(qint64(10));
+    QTest::newRow("cijfer 0") << "cijferles6"
+                              << "0" << QVariant(qint64(0));
+    QTest::newRow("cijfer met spaties") << "cijferles4"
+                                        << " 9 " << QVariant(qint64(9));
+    QTest::newRow("cijfer gewist: les opnieuw") << "cijferles2"
+                                                << "" << QVariant();
+    QTest::newRow("wachtwoord gewist: nieuw kiezen") << "wachtwoord"
+                                                     << "" << QVariant();
+    QTest::newRow("wachtwoord") << "wachtwoord"
+                                << "Nieuw1" << QVariant(QStringLiteral("Nieuw1"));
+    QTest::newRow("datum") << "aanmaakdatum"
+                           << "2025-01-31" << QVariant(QStringLiteral("2025-01-31"));
+    QTest::newRow("tijd") << "aanmaaktijd"
+                          << "13:05:59" << QVariant(QStringLiteral("13:05:59"));
+    QTest::newRow("antwoorden les 6") << "antwles6"
+                                      << "abcdABCDab" << QVariant(QStringLiteral("abcdABCDab"));
+    QTest::newRow("computernaam") << "computernaam"
+                                  << "lokaal-12" << QVariant(QStringLiteral("lokaal-12"));
+    QTest::newRow("klas met quote") << "klas"
+                                    << "3'A" << QVariant(QStringLiteral("3'A"));
   }
   void bewerken() {
     QFETCH(QString, veld);
@@ -136,17 +156,31 @@ class TstLeraarmodule : public QObject {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("melding");
     const QString cijfer = QStringLiteral("moet leeg zijn of een heel getal van 0 tot en met 10");
-    QTest::newRow("11") << "cijferles1" << "11" << cijfer;
-    QTest::newRow("-1") << "cijferles1" << "-1" << cijfer;
-    QTest::newRow("+7") << "cijferles2" << "+7" << cijfer;
-    QTest::newRow("7,5") << "cijferles2" << "7,5" << cijfer;
-    QTest::newRow("7.5") << "cijferles3" << "7.5" << cijfer;
-    QTest::newRow("zeven") << "cijferles6" << "zeven" << cijfer;
-    QTest::newRow("1 0") << "cijferles4" << "1 0" << cijfer;
-    QTest::newRow("100") << "cijferles5" << "100" << cijfer;
-    QTest::newRow("datum") << "aanmaakdatum" << "2-9-2024" << "De datum";
-    QTest::newRow("tijd") << "aanmaaktijd" << "25:00:00" << "De tijd";
-    QTest::newRow("lege klas") << "klas" << "" << "De klas mag niet leeg zijn.";
+    QTest::newRow("11") << "cijferles1"
+                        << "11" << cijfer;
+    QTest::newRow("-1") << "cijferles1"
+                        << "-1" << cijfer;
+    QTest::newRow("+7") << "cijferles2"
+                        << "+7" << cijfer;
+    QTest::newRow("7,5") << "cijferles2"
+                         << "7,5" << cijfer;
+    QTest::newRow("7.5") << "cijferles3"
+                         << "7.5" << cijfer;
+    QTest::newRow("zeven") << "cijferles6"
+                           << "zeven" << cijfer;
+    QTest::newRow("1 0") << "cijferles4"
+                         << "1 0" << cijfer;
+    QTest::newRow("100") << "cijferles5"
+                         << "100" << cijfer;
+    QTest::newRow("datum") << "aanmaakdatum"
+                           << "2-9-2024"
+                           << "De datum";
+    QTest::newRow("tijd") << "aanmaaktijd"
+                          << "25:00:00"
+                          << "De tijd";
+    QTest::newRow("lege klas") << "klas"
+                               << ""
+                               << "De klas mag niet leeg zijn.";
   }
   // A refused value stores nothing, also not the good edits made with it, keeps the texts for
   // the teacher to correct, and keeps the pupil on screen.
@@ -230,7 +264,8 @@ class TstLeraarmodule : public QObject {
     o.toon();
     QCOMPARE(o.module->KlasLijst->ListCount(), 6);
     o.kiesKlas(klas);
-    const int verwacht = dbtest::cell(o.db, QStringLiteral("SELECT COUNT(*) FROM leerlingen WHERE klas = ?"), {klas}).toInt();
+    const int verwacht =
+        dbtest::cell(o.db, QStringLiteral("SELECT COUNT(*) FROM leerlingen WHERE klas = ?"), {klas}).toInt();
     QCOMPARE(o.module->aantalLeerlingen(), verwacht);
     QCOMPARE(o.module->Overzicht->ListCount(), verwacht);
     for (int i = 0; i < verwacht; ++i) {

@@ -59,13 +59,15 @@ class ToetsOmgeving {
     s.Achternaam = QStringLiteral("de Vries");
     db = dbtest::freshDatabase(map_.filePath(QStringLiteral("Kwilmora%1.db").arg(++databases_)));
     s.DatabasePad = db;
-    const DbResult<qint64> r = StudentDatabase(db).registerPupil(
-        {kKlas, QStringLiteral("Anna"), QStringLiteral(" "), QStringLiteral("de Vries"), QDate(2024, 9, 2), QTime(9, 0)});
+    const DbResult<qint64> r =
+        StudentDatabase(db).registerPupil({kKlas, QStringLiteral("Anna"), QStringLiteral(" "),
+                                           QStringLiteral("de Vries"), QDate(2024, 9, 2), QTime(9, 0)});
     QVERIFY(r.ok());
     setEndProgramHandler([] {});
     registerWindow(WindowId::Hoofdmenu, [] { return std::make_unique<Hoofdmenu>(); });
     registerWindow(WindowId::Toetsen, [] { return std::make_unique<Toetsen>(); });
-    for (int les = 1; les <= 5; ++les) registerWindow(lessonWindow(les), [] { return std::make_unique<QWidget>(); });
+    for (int les = 1; les <= 5; ++les)
+      registerWindow(lessonWindow(les), [] { return std::make_unique<QWidget>(); });
     registerWindow(WindowId::Selectie, [] { return std::make_unique<QWidget>(); });
   }
 

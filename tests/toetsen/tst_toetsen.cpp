@@ -25,8 +25,9 @@ QString verwachteLetters(int les, const QString& patroon) {
 }
 
 QString weigering(int les, int cijfer) {
-  return QStringLiteral("Deze les heb je al gedaan.\r\rAlleen na overleg met je docent kun je een les overdoen.\r\r"
-                        "Het door jou behaalde cijfer voor les %1 is een  %2.")
+  return QStringLiteral(
+             "Deze les heb je al gedaan.\r\rAlleen na overleg met je docent kun je een les overdoen.\r\r"
+             "Het door jou behaalde cijfer voor les %1 is een  %2.")
       .arg(les)
       .arg(cijfer);
 }
@@ -186,7 +187,9 @@ class TestToetsen : public QObject {
 
     QTest::mousePress(&t.Label(1), Qt::LeftButton);
     QCOMPARE(spelers.size(), 1);
-    QCOMPARE(spelers.last()->rendered, QStringList(QDir(qEnvironmentVariable("KWIL_PROGRAM_DIR")).filePath(map + "Vraag " + nummer + ".mp3")));
+    QCOMPARE(spelers.last()->rendered,
+             QStringList(
+                 QDir(qEnvironmentVariable("KWIL_PROGRAM_DIR")).filePath(map + "Vraag " + nummer + ".mp3")));
     QCOMPARE(spelers.last()->runs, 1);
     for (int box = 1; box <= 4; ++box) {
       QTest::mousePress(&t.Ribbon(box), Qt::LeftButton);
@@ -262,7 +265,8 @@ class TestToetsen : public QObject {
     o.klikAntwoord(true);
     QCOMPARE(o.basis.dialogs->messages.size(), 1);
     const QString bericht = o.basis.dialogs->messages.first().text;
-    QVERIFY2(bericht.startsWith(QStringLiteral("Cijfer: 10\r\rLet op: dit cijfer is NIET bewaard.\r")), qPrintable(bericht));
+    QVERIFY2(bericht.startsWith(QStringLiteral("Cijfer: 10\r\rLet op: dit cijfer is NIET bewaard.\r")),
+             qPrintable(bericht));
     QVERIFY2(bericht.contains(reden), qPrintable(bericht));
     QVERIFY(bericht.endsWith(QStringLiteral("\rMeld dit bij je docent.")));
     QCOMPARE(state().Cijfers[1], 0);

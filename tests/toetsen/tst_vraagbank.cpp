@@ -16,7 +16,8 @@ namespace {
 QString goedeBank(int aantal = 10) {
   QString t = QStringLiteral("# een bank\n");
   for (int v = 1; v <= aantal; ++v)
-    t += QStringLiteral("Vraag %1\nV: Vraag nummer %1?\nA: een\nB: twee\nC: drie\nD: vier\nGoed: B\n\n").arg(v);
+    t += QStringLiteral("Vraag %1\nV: Vraag nummer %1?\nA: een\nB: twee\nC: drie\nD: vier\nGoed: B\n\n")
+             .arg(v);
   return t;
 }
 
@@ -55,7 +56,8 @@ class TestVraagbank : public QObject {
     // The right answer's place is spread: every letter two or three times.
     for (QChar letter : QStringLiteral("ABCD")) {
       const auto n = sleutel.count(letter);
-      QVERIFY2(n >= 2 && n <= 3, qPrintable(QStringLiteral("%1 staat %2 keer in %3").arg(letter).arg(n).arg(sleutel)));
+      QVERIFY2(n >= 2 && n <= 3,
+               qPrintable(QStringLiteral("%1 staat %2 keer in %3").arg(letter).arg(n).arg(sleutel)));
     }
     int metInterface = 0;
     for (const ToetsVraag& v : bank->vragen) {
@@ -78,28 +80,30 @@ class TestVraagbank : public QObject {
     QTest::addColumn<int>("regel");
     QTest::addColumn<QString>("fout");
     QTest::newRow("nine questions") << goedeBank(9) << 0 << "9 vragen in plaats van 10";
-    QTest::newRow("question skipped") << QString(goedeBank()).replace("Vraag 4\n", "Vraag 5\n") << 26
-                                      << "vraag 4 verwacht";
+    QTest::newRow("question skipped")
+        << QString(goedeBank()).replace("Vraag 4\n", "Vraag 5\n") << 26 << "vraag 4 verwacht";
     QTest::newRow("ten question lines")
-        << bankMetVraag3("Vraag 3\n" + QStringLiteral("V: regel\n").repeated(10) + "A: a\nB: b\nC: c\nD: d\nGoed: A\n")
+        << bankMetVraag3("Vraag 3\n" + QStringLiteral("V: regel\n").repeated(10) +
+                         "A: a\nB: b\nC: c\nD: d\nGoed: A\n")
         << 28 << "ten hoogste 9 regels";
     QTest::newRow("four answer lines")
         << bankMetVraag3("Vraag 3\nV: v\nA: a\nB: b\nB: b\nB: b\nB: b\nC: c\nD: d\nGoed: A\n") << 24
         << "antwoord B heeft ten hoogste 3 regels";
     QTest::newRow("answer missing") << bankMetVraag3("Vraag 3\nV: v\nA: a\nB: b\nD: d\nGoed: A\n") << 18
                                     << "vraag 3: antwoord C ontbreekt";
-    QTest::newRow("right answer missing") << bankMetVraag3("Vraag 3\nV: v\nA: a\nB: b\nC: c\nD: d\n") << 18
-                                          << "Goed: ontbreekt";
+    QTest::newRow("right answer missing")
+        << bankMetVraag3("Vraag 3\nV: v\nA: a\nB: b\nC: c\nD: d\n") << 18 << "Goed: ontbreekt";
     QTest::newRow("right answer E") << bankMetVraag3("Vraag 3\nV: v\nA: a\nB: b\nC: c\nD: d\nGoed: E\n") << 24
                                     << "A, B, C of D";
-    QTest::newRow("two answers alike") << bankMetVraag3("Vraag 3\nV: v\nA: Ja\nB: ja\nC: c\nD: d\nGoed: A\n") << 18
-                                       << "twee antwoorden zijn gelijk";
-    QTest::newRow("no question text") << bankMetVraag3("Vraag 3\nA: a\nB: b\nC: c\nD: d\nGoed: A\n") << 18
-                                      << "(V:) ontbreekt";
+    QTest::newRow("two answers alike") << bankMetVraag3("Vraag 3\nV: v\nA: Ja\nB: ja\nC: c\nD: d\nGoed: A\n")
+                                       << 18 << "twee antwoorden zijn gelijk";
+    QTest::newRow("no question text")
+        << bankMetVraag3("Vraag 3\nA: a\nB: b\nC: c\nD: d\nGoed: A\n") << 18 << "(V:) ontbreekt";
     QTest::newRow("unknown line") << bankMetVraag3("Vraag 3\nV: v\nX: x\n") << 20 << "onbekende regel";
     QTest::newRow("line before the first question") << "V: los\n" + goedeBank() << 1 << "niet bij een vraag";
     QTest::newRow("output 9") << bankMetVraag3("Vraag 3\nV: v\nE9 = s1\n") << 20 << "E1 tot E8";
-    QTest::newRow("button 6") << bankMetVraag3("Vraag 3\nV: v\nE1 = s6\n") << 20 << "\"S6\" is geen schakelaar";
+    QTest::newRow("button 6") << bankMetVraag3("Vraag 3\nV: v\nE1 = s6\n") << 20
+                              << "\"S6\" is geen schakelaar";
     QTest::newRow("circuit ends early") << bankMetVraag3("Vraag 3\nV: v\nE1 = s1 EN\n") << 20 << "te vroeg";
     QTest::newRow("bracket not closed") << bankMetVraag3("Vraag 3\nV: v\nE1 = (s1 OF s2\n") << 20 << "haakje";
     QTest::newRow("word left over") << bankMetVraag3("Vraag 3\nV: v\nE1 = s1 s2\n") << 20 << "onverwacht";
@@ -115,8 +119,9 @@ class TestVraagbank : public QObject {
   }
 
   void aCorrectedBankIsRead() {
-    const VraagbankUitslag u = leesVraagbank(bankMetVraag3(
-        "vraag 3\n  V: Eerste regel\nV:Tweede regel\nA: a1\na: a2\nB: b\nC: c\nD: d\ngoed: c\ne2 = niet s1\n"));
+    const VraagbankUitslag u =
+        leesVraagbank(bankMetVraag3("vraag 3\n  V: Eerste regel\nV:Tweede regel\nA: a1\na: a2\nB: b\nC: "
+                                    "c\nD: d\ngoed: c\ne2 = niet s1\n"));
     QVERIFY2(u.bank, qPrintable(u.fout));
     const ToetsVraag& v = u.bank->vragen.at(2);
     QCOMPARE(v.vraag, QStringList({"Eerste regel", "Tweede regel"}));

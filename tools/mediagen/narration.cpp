@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -84,6 +85,26 @@ void runBatch(QList<Job*> batch) {
 }
 
 }  // namespace
+
+QString spokenText(const QStringList& lines) {
+  QStringList spoken;
+  for (const QString& line : lines)
+    if (!line.trimmed().isEmpty()) spoken.append(line.trimmed());
+  QString text = spoken.join(QLatin1Char(' '));
+  static const QList<std::pair<QRegularExpression, QString>> spokenForms = {
+      {QRegularExpression(QStringLiteral("\\bDhr\\.")), QStringLiteral("meneer")},
+      {QRegularExpression(QStringLiteral("\\bblz\\.")), QStringLiteral("bladzijde")},
+      {QRegularExpression(QStringLiteral("\\bmA\\b")), QStringLiteral("milliampère")},
+      {QRegularExpression(QStringLiteral("(\\d) - (\\d)")), QStringLiteral("\\1 tot \\2")},
+  };
+  for (const auto& [written, said] : spokenForms) text.replace(written, said);
+  // Capitals stress a word on the screen; the voice would spell it.
+  for (const char* word : {"WEL", "NIET", "EN", "OF", "PARALLEL", "SERIE"}) {
+    const QString stressed = QString::fromLatin1(word);
+    text.replace(QRegularExpression(QStringLiteral("\\b") + stressed + QStringLiteral("\\b")), stressed.toLower());
+  }
+  return text;
+}
 
 NarrationResult generateNarration(const QString& folder, const QList<NarrationText>& texts) {
   NarrationResult result;

@@ -1,5 +1,6 @@
 #include "narration.h"
 
+#include "lessons/les1/les1teksten.h"
 #include "toetsen/toetsvoorlezen.h"
 
 namespace kwil::media {
@@ -13,10 +14,18 @@ QList<NarrationText> toetsTeksten() {
   return teksten;
 }
 
+// Every page of lesson 1 as the pupil first meets it, under the name Lees voor asks for.
+QList<NarrationText> les1Teksten() {
+  QList<NarrationText> teksten;
+  for (int stap = 1; stap <= kLes1Paginas; ++stap)
+    teksten.append({QStringLiteral("Hoofdstuk 1/Kwil 1-%1.mp3").arg(stap), spokenText(les1Zinnen(stap, {}))});
+  return teksten;
+}
+
 }  // namespace
 
 // Each lesson and the question banks add one entry here: a function of their own code that
 // returns the texts exactly as the program shows them (never a copy kept here).
-QList<NarrationProvider> narrationProviders() { return {toetsTeksten}; }
+QList<NarrationProvider> narrationProviders() { return {les1Teksten, toetsTeksten}; }
 
 }  // namespace kwil::media
