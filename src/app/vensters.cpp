@@ -1,0 +1,29 @@
+#include "app/vensters.h"
+
+#include <memory>
+
+#include "lessons/les1/nietenof.h"
+#include "selection/hoofdmenu.h"
+#include "selection/selectie.h"
+#include "shared/windows.h"
+#include "teacher/leraarmodule.h"
+#include "toetsen/toetsen.h"
+
+namespace kwil {
+
+namespace {
+template <typename W>
+void registreer(WindowId id) {
+  registerWindow(id, [] { return std::make_unique<W>(); });
+}
+}  // namespace
+
+void registerProgramWindows() {
+  registreer<Selectie>(WindowId::Selectie);
+  registreer<Hoofdmenu>(WindowId::Hoofdmenu);
+  registreer<NietEnOf>(WindowId::NietEnOf);
+  registreer<Toetsen>(WindowId::Toetsen);
+  registreer<Leraarmodule>(WindowId::Leraarmodule);
+}
+
+}  // namespace kwil
