@@ -24,7 +24,8 @@ QStringList hoofdmenuNamen() {
   using P = kwil::Hoofdmenu::Plaatje;
   QStringList namen;
   for (int les = 1; les <= 5; ++les)
-    for (P welk : {P::Onbediend, P::Bediend, P::OnBediend}) namen.append(kwil::Hoofdmenu::plaatjeBestand(les, welk));
+    for (P welk : {P::Onbediend, P::Bediend, P::OnBediend})
+      namen.append(kwil::Hoofdmenu::plaatjeBestand(les, welk));
   return namen;
 }
 

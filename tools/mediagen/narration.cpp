@@ -101,7 +101,8 @@ QString spokenText(const QStringList& lines) {
   // Capitals stress a word on the screen; the voice would spell it.
   for (const char* word : {"WEL", "NIET", "EN", "OF", "PARALLEL", "SERIE"}) {
     const QString stressed = QString::fromLatin1(word);
-    text.replace(QRegularExpression(QStringLiteral("\\b") + stressed + QStringLiteral("\\b")), stressed.toLower());
+    const QRegularExpression asWord(QStringLiteral("\\b") + stressed + QStringLiteral("\\b"));
+    text.replace(asWord, stressed.toLower());
   }
   return text;
 }
