@@ -32,9 +32,14 @@ void Hoofdmenu::StartLes(int n) {
   if (s.Cijfers[n] < 1) {
     s.Hoofdstuk = n;
     s.Stap = 1;
-    // Until a lesson's window is registered there is nothing to show, and the menu stays.
     QWidget* les = kwil::window(lessonWindow(n));
-    if (!les) return;
+    if (!les) {
+      // A lesson this version does not have yet: say so, and leave the menu working as before
+      // (its polling stops at any tick that finds a lesson number).
+      s.Hoofdstuk = 0;
+      MsgBox(QStringLiteral("Deze les is nog niet beschikbaar."));
+      return;
+    }
     toonVenster(les);
     Hide();
     return;
