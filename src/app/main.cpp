@@ -9,6 +9,9 @@
 #include "shared/windows.h"
 
 int main(int argc, char* argv[]) {
+  // Sound goes through Qt's GStreamer backend: the FFmpeg one crashes on a machine without an
+  // audio device, where the program must still start far enough to say so.
+  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kwilmora"));
   QApplication::setOrganizationName(QStringLiteral("Kwilmora"));
