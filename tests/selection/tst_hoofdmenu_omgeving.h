@@ -1,24 +1,17 @@
 #pragma once
-// What every main-menu test needs: a program folder with the lesson pictures and the two menu
-// sounds, fakes for every outside effect, one K8055 card as the pupil's interface, and the
-// menu itself made through the window registry.
+// What every main-menu test needs: the program folder with the lesson pictures and the two
+// menu sounds, one K8055 card as the pupil's interface, and the menu itself made through the
+// window registry.
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QImage>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "interface/interfacedisplay.h"
 #include "platform/endprogram.h"
-#include "platform/forms/fonts.h"
 #include "selection/hoofdmenu.h"
 #include "shared/kwilstate.h"
 #include "shared/windows.h"
-#include "support/fake_hardware.h"
-#include "support/fake_sound.h"
-#include "support/fakes.h"
+#include "support/programma_omgeving.h"
 
 namespace kwil::menutest {
 
@@ -26,51 +19,28 @@ namespace kwil::menutest {
 inline QRgb onbediendKleur(int n) { return qRgb(0, 0, 100 + n); }
 inline QRgb bediendKleur(int n) { return qRgb(200 + n, 0, 0); }
 
-class MenuOmgeving {
+class MenuOmgeving : public programmatest::ProgrammaOmgeving {
  public:
   // Once per test program: the program folder with the data files the menu reads.
   void maakProgrammaMap() {
-    installFontSubstitutes();
-    QVERIFY(map_.isValid());
-    QDir(map_.path()).mkpath(QStringLiteral("Afbeeldingen"));
-    QDir(map_.path()).mkpath(QStringLiteral("Geluiden"));
     for (int n = 1; n <= 5; ++n) {
-      bewaarPlaatje(QStringLiteral("ImgSymboolEnkpOnbediendHoofdmenuE%1.gif").arg(n), onbediendKleur(n));
-      bewaarPlaatje(QStringLiteral("ImgSymboolEnkpBediendHoofdmenuE%1.gif").arg(n), bediendKleur(n));
+      bewaarMenuPlaatje(QStringLiteral("ImgSymboolEnkpOnbediendHoofdmenuE%1.gif").arg(n), onbediendKleur(n));
+      bewaarMenuPlaatje(QStringLiteral("ImgSymboolEnkpBediendHoofdmenuE%1.gif").arg(n), bediendKleur(n));
     }
-    for (const char* geluid : {"SndHfdMnuOver.wav", "SndHfdMnuDown.wav"}) {
-      QFile f(map_.filePath(QStringLiteral("Geluiden/") + QLatin1String(geluid)));
-      QVERIFY(f.open(QIODevice::WriteOnly));
-      f.write("RIFF");
-    }
-    qputenv("KWIL_PROGRAM_DIR", map_.path().toLocal8Bit());
+    maakGeluiden({"SndHfdMnuOver.wav", "SndHfdMnuDown.wav"});
   }
 
-  // Before each test: a fresh run with the pupil Anna de Vries logged in, lesson 1 registered
-  // as a plain window, the interface one K8055 card with no button pressed.
+  // Before each test: a fresh run with the pupil Anna de Vries logged in, the lessons
+  // registered as plain windows, the interface one K8055 card with no button pressed.
   void begin() {
-    resetWindows();
-    basis = fake::installBasicFakes();
-    geluid = fake::installSoundFakes();
-    hw = &fake::installFakeHardware(basis.clock);
-    KwilState& s = state();
-    s.AantalGeluidskaarten = 1;
-    s.InterfaceSoort = SoortVelleman;
-    s.VellemanKaarten = 1;
-    hw->k8055->present = 1;
-    s.Voornaam = QStringLiteral("Anna");
-    s.Achternaam = QStringLiteral("de Vries");
-    setEndProgramHandler([] {});
+    ProgrammaOmgeving::begin();
+    k8055ZonderKnoppen();
+    state().Voornaam = QStringLiteral("Anna");
+    state().Achternaam = QStringLiteral("de Vries");
     registerWindow(WindowId::Hoofdmenu, [] { return std::make_unique<Hoofdmenu>(); });
-    for (int les = 1; les <= 5; ++les)
-      registerWindow(lessonWindow(les), [] { return std::make_unique<QWidget>(); });
-    registerWindow(WindowId::Selectie, [] { return std::make_unique<QWidget>(); });
+    registreerNepLessen();
+    registreerNepVensters({WindowId::Selectie});
     menu = windowAs<Hoofdmenu>(WindowId::Hoofdmenu);
-  }
-
-  void end() {
-    resetWindows();
-    setEndProgramHandler({});
   }
 
   // The menu shown as the login shows it.
@@ -79,13 +49,8 @@ class MenuOmgeving {
     return *menu;
   }
 
-  int geluiden(const QString& naam) const {
-    int n = 0;
-    for (const QString& pad : geluid.wav->played) n += pad.endsWith(naam) ? 1 : 0;
-    return n;
-  }
-  int overGeluiden() const { return geluiden(QStringLiteral("SndHfdMnuOver.wav")); }
-  int klikGeluiden() const { return geluiden(QStringLiteral("SndHfdMnuDown.wav")); }
+  int overGeluiden() const { return keerGespeeld(QStringLiteral("SndHfdMnuOver.wav")); }
+  int klikGeluiden() const { return keerGespeeld(QStringLiteral("SndHfdMnuDown.wav")); }
 
   // The colour of the file lesson n's picture shows.
   QRgb plaatje(int n) const { return menu->ImageBox(n).Picture().pixel(10, 10); }
@@ -107,20 +72,15 @@ class MenuOmgeving {
   // The window's own background (left of the pictures, below the buttons' frame).
   void beweegOverAchtergrond() { muis(*menu, QEvent::MouseMove, QPointF(4, 4), Qt::NoButton, Qt::NoButton); }
 
-  fake::Fakes basis{};
-  fake::SoundFakes geluid{};
-  fake::FakeHardware* hw = nullptr;
   Hoofdmenu* menu = nullptr;
 
  private:
-  void bewaarPlaatje(const QString& naam, QRgb kleur) {
+  void bewaarMenuPlaatje(const QString& naam, QRgb kleur) {
     QImage beeld(75, 250, QImage::Format_RGB32);
     beeld.fill(kleur);
     // Stored as PNG data under the .gif name: pictures are recognised by their content.
-    QVERIFY(beeld.save(map_.filePath(QStringLiteral("Afbeeldingen/") + naam), "PNG"));
+    bewaarPlaatje(naam, beeld, "PNG");
   }
-
-  QTemporaryDir map_;
 };
 
 }  // namespace kwil::menutest

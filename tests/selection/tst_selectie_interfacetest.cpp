@@ -47,7 +47,7 @@ class TestSelectieInterfacetest : public QObject {
       QVERIFY(u >= 1 && u <= 255);
       laag += u < 16 ? 1 : 0;
       for (int bit = 0; bit <= 7; ++bit) QCOMPARE(s_->Panel(18 + bit).BackColor(), (u >> bit) & 1 ? 255 : 128);
-      QCOMPARE(o_->hardware->parallel->writes.last(), qMakePair(0x378, int(u)));
+      QCOMPARE(o_->hw->parallel->writes.last(), qMakePair(0x378, int(u)));
       const std::int32_t kleur = s_->Panel(8).ForeColor();
       QVERIFY(kleur != vorigeKleur);
       QVERIFY(kleur == 0xFAE5D5 || kleur == 0xC07B01);
@@ -272,18 +272,18 @@ class TestSelectieInterfacetest : public QObject {
     QFETCH(QStringList, verstuurd);
     begin(0, arduino);
     for (int i = 0; i < commandos.size(); ++i) state().UitCommando[i + 1] = commandos[i];
-    if (arduino) o_->hardware->serial->port(1).sends.clear();
+    if (arduino) o_->hw->serial->port(1).sends.clear();
     try {
       s_->Command.events().Click(1);
       QFAIL("the program went on");
     } catch (const ProgramEnded&) {
     }
-    QCOMPARE(o_->beeindigd, 1);
+    QCOMPARE(o_->einden, 1);
     QCOMPARE(o_->k8055->closes, 1);
     if (!arduino) QVERIFY(o_->log().contains(QStringLiteral("Out32 888 0")));
     QStringList gezien;
     if (arduino)
-      for (const QByteArray& b : o_->hardware->serial->port(1).sends) gezien.append(QString::fromLatin1(b));
+      for (const QByteArray& b : o_->hw->serial->port(1).sends) gezien.append(QString::fromLatin1(b));
     QCOMPARE(gezien, verstuurd);
   }
 };

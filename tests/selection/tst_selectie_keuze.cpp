@@ -4,6 +4,8 @@
 
 using namespace kwil;
 using seltest::Omgeving;
+using programmatest::klikRegel;
+using programmatest::typ;
 
 namespace {
 
@@ -54,26 +56,6 @@ class TestSelectieKeuze : public QObject {
                 .value);
   }
 
-  // Types text the way a keyboard delivers it, one key event per character (accents and emoji
-  // included, which the test library's own typing cannot send).
-  static void typ(QWidget& box, const QString& tekst) {
-    for (int i = 0; i < tekst.size(); ++i) {
-      const int n = tekst.at(i).isHighSurrogate() ? 2 : 1;
-      QKeyEvent druk(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, tekst.mid(i, n));
-      QKeyEvent los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, tekst.mid(i, n));
-      QApplication::sendEvent(&box, &druk);
-      QApplication::sendEvent(&box, &los);
-      i += n - 1;
-    }
-  }
-
-  void klikRegel(const QString& regel) {
-    const QList<QListWidgetItem*> items = s_->List->findItems(regel, Qt::MatchExactly);
-    QVERIFY2(!items.isEmpty(), qPrintable(regel));
-    const QPoint midden = s_->List->visualItemRect(items.first()).center();
-    QTest::mouseClick(s_->List->viewport(), Qt::LeftButton, {}, midden);
-  }
-
   // Runs one action of a scenario: "regel X" clicks a line, "enter-lijst X" selects a line
   // with the keyboard and presses Enter, "knop N" clicks a button, "typ N X" types into a
   // box, "enter N" presses Enter in a box.
@@ -81,7 +63,7 @@ class TestSelectieKeuze : public QObject {
     const QString soort = actie.section(QLatin1Char(' '), 0, 0);
     const QString rest = actie.section(QLatin1Char(' '), 1);
     if (soort == QLatin1String("regel")) {
-      klikRegel(rest);
+      klikRegel(*s_->List, rest);
     } else if (soort == QLatin1String("enter-lijst")) {
       const QList<QListWidgetItem*> items = s_->List->findItems(rest, Qt::MatchExactly);
       if (!items.isEmpty()) s_->List->setCurrentItem(items.first());
@@ -89,9 +71,7 @@ class TestSelectieKeuze : public QObject {
     } else if (soort == QLatin1String("knop")) {
       QTest::mouseClick(&s_->Command(rest.toInt()), Qt::LeftButton);
     } else if (soort == QLatin1String("typ")) {
-      TextBox& box = s_->Text(rest.section(QLatin1Char(' '), 0, 0).toInt());
-      box.setFocus();
-      typ(box, rest.section(QLatin1Char(' '), 1));
+      typ(s_->Text(rest.section(QLatin1Char(' '), 0, 0).toInt()), rest.section(QLatin1Char(' '), 1));
     } else if (soort == QLatin1String("enter")) {
       QTest::keyClick(&s_->Text(rest.toInt()), Qt::Key_Return);
     } else {
@@ -131,7 +111,7 @@ class TestSelectieKeuze : public QObject {
     s_ = nullptr;
     o_.reset();
     o_ = std::make_unique<Omgeving>();
-    QVERIFY(QFile::remove(o_->dbPad) && QFile::copy(sjabloon_, o_->dbPad));
+    QVERIFY(QFile::remove(o_->db) && QFile::copy(sjabloon_, o_->db));
     if (metVensters) {
       o_->registreerNepVenster(WindowId::Hoofdmenu);
       o_->registreerNepVenster(WindowId::Leraarmodule);
@@ -225,7 +205,7 @@ class TestSelectieKeuze : public QObject {
                             .arg(s_->Command(5).Enabled() ? "5" : "-");
     QCOMPARE(aan, knoppenAan);
     QVERIFY(s_->Command(2).Enabled() && s_->Command(3).Enabled());
-    QCOMPARE(o_->berichtTeksten(), berichten);
+    QCOMPARE(o_->meldingen(), berichten);
   }
 
   // A taken pupil: name in the frame, marks (Null as 0), the stored password, the first of
@@ -305,7 +285,7 @@ class TestSelectieKeuze : public QObject {
     QFETCH(QString, venster);
     QFETCH(int, focus);
     speel(acties);
-    QCOMPARE(o_->berichtTeksten(), berichten);
+    QCOMPARE(o_->meldingen(), berichten);
     QCOMPARE(int(state().SelectieStap), stap);
     auto* hoofdmenu = o_->nep(WindowId::Hoofdmenu);
     auto* leraar = o_->nep(WindowId::Leraarmodule);
@@ -344,7 +324,7 @@ class TestSelectieKeuze : public QObject {
     QFETCH(QStringList, rij);
     speel(acties);
     const QList<QVariantList> rows = dbtest::query(
-        o_->dbPad, QStringLiteral("SELECT klas, voornaam, tussenvoegsel, achternaam, wachtwoord, Aanmaakdatum, "
+        o_->db, QStringLiteral("SELECT klas, voornaam, tussenvoegsel, achternaam, wachtwoord, Aanmaakdatum, "
                                   "Aanmaaktijd, computernaam, AntwLes1, CijferLes1, cijferles8 FROM leerlingen "
                                   "ORDER BY id DESC LIMIT 1"));
     QCOMPARE(rows.size(), 1);
@@ -358,7 +338,7 @@ class TestSelectieKeuze : public QObject {
     for (int i = 7; i < r.size(); ++i) QVERIFY2(r[i].isNull(), qPrintable(QString::number(i)));
     // The new class and the new pupil are in the lists at once.
     QVERIFY(lijstRegels().contains(rij[0]));
-    klikRegel(rij[0]);
+    klikRegel(*s_->List, rij[0]);
     QVERIFY(lijstRegels().contains(rij[3] + QLatin1Char(' ') + rij[1]));
   }
 
@@ -375,11 +355,11 @@ class TestSelectieKeuze : public QObject {
     QFETCH(QString, opgeslagen);
     speel({QStringLiteral("regel 3B"), QStringLiteral("regel Jansen Piet"), QStringLiteral("typ 4 ") + getypt,
            QStringLiteral("enter 4")});
-    QCOMPARE(dbtest::cell(o_->dbPad, QStringLiteral("SELECT wachtwoord FROM leerlingen WHERE achternaam = 'Jansen'"))
+    QCOMPARE(dbtest::cell(o_->db, QStringLiteral("SELECT wachtwoord FROM leerlingen WHERE achternaam = 'Jansen'"))
                  .toString(),
              opgeslagen);
     // Nobody else's password changed.
-    QCOMPARE(dbtest::cell(o_->dbPad, QStringLiteral("SELECT COUNT(*) FROM leerlingen WHERE wachtwoord IS NULL")).toInt(), 0);
+    QCOMPARE(dbtest::cell(o_->db, QStringLiteral("SELECT COUNT(*) FROM leerlingen WHERE wachtwoord IS NULL")).toInt(), 0);
   }
 
   // The boxes keep their maximum lengths.
@@ -406,9 +386,9 @@ class TestSelectieKeuze : public QObject {
 
   // The teacher password is read at every attempt: a change counts at once.
   void teacherPasswordReadEachTime() {
-    QVERIFY(o_->db().setTeacherPassword(QStringLiteral("nieuw")).ok());
+    QVERIFY(o_->database().setTeacherPassword(QStringLiteral("nieuw")).ok());
     speel({QStringLiteral("knop 3"), QStringLiteral("typ 4 leraar"), QStringLiteral("enter 4")});
-    QCOMPARE(o_->berichtTeksten(), QStringList{QStringLiteral("Niet het goede wachtwoord.")});
+    QCOMPARE(o_->meldingen(), QStringList{QStringLiteral("Niet het goede wachtwoord.")});
     speel({QStringLiteral("knop 3"), QStringLiteral("typ 4 nieuw"), QStringLiteral("enter 4")});
     QCOMPARE(state().LeraarWachtwoord, QStringLiteral("nieuw"));
     QVERIFY(!s_->isVisible());
@@ -418,7 +398,7 @@ class TestSelectieKeuze : public QObject {
   // try instead of being reported as stored.
   void databaseGoneAfterStartup() {
     speel({QStringLiteral("regel 3B"), QStringLiteral("knop 4"), QStringLiteral("typ 1 Jan"), QStringLiteral("typ 3 Berg")});
-    QVERIFY(QFile::remove(o_->dbPad));
+    QVERIFY(QFile::remove(o_->db));
     doe(QStringLiteral("enter 3"));
     QCOMPARE(o_->berichten().size(), 1);
     QVERIFY(o_->berichten().first().text != QStringLiteral("Je gegevens zijn toegevoegd."));

@@ -26,7 +26,7 @@ class TestSelectieStartup : public QObject {
   // Everything outside the window happens in one fixed order.
   void startupOrder() {
     Omgeving o;
-    o.hardware->serial->addPort();  // a port without an Arduino behind it
+    o.hw->serial->addPort();  // a port without an Arduino behind it
     o.k8055->present = 0;
     QVERIFY(o.start());
     // The Arduino probe first (its start-up wait, then the probe), then screen, database,
@@ -41,7 +41,7 @@ class TestSelectieStartup : public QObject {
     for (const QString& regel : o.log())
       if (verwacht.contains(regel) && !gezien.contains(regel)) gezien.append(regel);
     QCOMPARE(gezien, verwacht);
-    QCOMPARE(o.beeindigd, 0);
+    QCOMPARE(o.einden, 0);
     QVERIFY(o.berichten().isEmpty());
   }
 
@@ -82,12 +82,12 @@ class TestSelectieStartup : public QObject {
     Omgeving o;
     o.screen->size = QSize(breedte, 480 * breedte / 640);
     o.wav->deviceCount = geluidskaarten;
-    if (!database) o.settings->values.insert(QStringLiteral("DataPath"), o.dir.filePath(QStringLiteral("weg/Kwilmora.db")));
+    if (!database) o.settings->values.insert(QStringLiteral("DataPath"), o.werkPad(QStringLiteral("weg/Kwilmora.db")));
     o.basis.dialogs->fileAnswers.push_back(gekozen);
 
     QVERIFY(!o.start());
-    QCOMPARE(o.beeindigd, 1);
-    QCOMPARE(o.berichtTeksten(), berichten);
+    QCOMPARE(o.einden, 1);
+    QCOMPARE(o.meldingen(), berichten);
     for (const auto& m : o.berichten()) {
       QCOMPARE(m.buttons, 0);
       QCOMPARE(m.title, QStringLiteral("Kwilmora"));
@@ -155,9 +155,9 @@ class TestSelectieStartup : public QObject {
     QFETCH(int, zoekacties);
     QFETCH(int, berichten);
     Omgeving o;
-    o.hardware->serial->addPort();
+    o.hw->serial->addPort();
     if (arduino) o.sluitArduinoAan(2);
-    QVERIFY(o.db().setUsb(usb).ok());
+    QVERIFY(o.database().setUsb(usb).ok());
     o.k8055->present = std::int16_t(kaarten);
     o.k8055->analog1 = {204, 0, 0, 0};
 
@@ -180,8 +180,8 @@ class TestSelectieStartup : public QObject {
   // settings taken over, and both interface tests run.
   void stateAfterStartup() {
     Omgeving o;
-    QVERIFY(o.db().setInverteer(true).ok());
-    o.hardware->parallel->answer = 0x58;
+    QVERIFY(o.database().setInverteer(true).ok());
+    o.hw->parallel->answer = 0x58;
     state().Bezig = true;
     Selectie* s = o.start();
     QVERIFY(s);
@@ -189,7 +189,7 @@ class TestSelectieStartup : public QObject {
     QVERIFY(st.StapToegestaan);
     QVERIFY(st.UitgangenInverteren);
     QVERIFY(!st.Bezig);
-    QCOMPARE(st.DatabasePad, o.dbPad);
+    QCOMPARE(st.DatabasePad, o.db);
     QCOMPARE(st.AantalGeluidskaarten, 1);
     QCOMPARE(st.Uitgangen, 0);
     QCOMPARE(st.Ingangen, 0x58);

@@ -2,10 +2,8 @@
 // A selection window started against fakes of the outside world and a real database file,
 // with every outside effect of the start-up written to one log in the order it happened.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "interface/serialport.h"
 #include "platform/endprogram.h"
 #include "platform/forms/fonts.h"
 #include "selection/database/studentdatabase.h"
@@ -13,9 +11,7 @@
 #include "shared/kwilstate.h"
 #include "shared/windows.h"
 #include "support/db_testfiles.h"
-#include "support/fake_hardware.h"
-#include "support/fake_sound.h"
-#include "support/fakes.h"
+#include "support/programma_omgeving.h"
 
 namespace kwil::seltest {
 
@@ -73,67 +69,36 @@ class NepVenster : public Form {
   void Form_Activate() override { ++activaties; }
 };
 
-struct Omgeving {
-  fake::Fakes basis{};
-  fake::FakeHardware* hardware = nullptr;
+struct Omgeving : programmatest::ProgrammaOmgeving {
   LogWav* wav = nullptr;
   LogSettings* settings = nullptr;
   LogScreen* screen = nullptr;
   LogK8055* k8055 = nullptr;
-  QTemporaryDir dir;
-  QString dbPad;
-  int beeindigd = 0;
 
-  QStringList& log() { return hardware->log; }
+  QStringList& log() { return hw->log; }
   QList<fake::FakeDialogs::Shown>& berichten() { return basis.dialogs->messages; }
-  QStringList berichtTeksten() const {
-    QStringList t;
-    for (const auto& m : basis.dialogs->messages) t.append(m.text);
-    return t;
-  }
 
-  // Fresh fakes, a fresh database (teacher password "leraar") that DataPath points at, and
-  // no windows yet.
+  // Fresh fakes that note their reads in the log, a fresh database (teacher password
+  // "leraar") that DataPath points at, and no windows yet.
   Omgeving() {
-    resetWindows();
-    serialPort().setPortOpen(false);
-    basis = fake::installBasicFakes();
+    begin();
     basis.events->runRealEvents = false;
-    fake::installSoundFakes();
-    hardware = &fake::installFakeHardware(basis.clock);
     Platform& p = platform();
-    auto w = std::make_unique<LogWav>(&hardware->log);
-    wav = w.get();
-    p.wav = std::move(w);
-    auto s = std::make_unique<LogSettings>(&hardware->log);
-    settings = s.get();
-    p.settings = std::move(s);
-    auto sc = std::make_unique<LogScreen>(&hardware->log);
-    screen = sc.get();
-    p.screen = std::move(sc);
-    auto k = std::make_unique<LogK8055>();
-    k8055 = k.get();
-    k8055->log = &hardware->log;
-    p.k8055 = std::move(k);
+    geluid.wav = wav = vervang(p.wav, std::make_unique<LogWav>(&hw->log));
+    basis.settings = settings = vervang(p.settings, std::make_unique<LogSettings>(&hw->log));
+    basis.screen = screen = vervang(p.screen, std::make_unique<LogScreen>(&hw->log));
+    hw->k8055 = k8055 = vervang(p.k8055, std::make_unique<LogK8055>());
+    k8055->log = &hw->log;
     basis.dialogs->onMessage = [this](const fake::FakeDialogs::Shown& m) {
       log().append(QStringLiteral("MsgBox ") + m.text.section(QLatin1Char('\r'), 0, 0));
     };
-    dbPad = dir.filePath(QStringLiteral("Kwilmora.db"));
-    dbtest::freshDatabase(dbPad);
-    settings->values.insert(QStringLiteral("DataPath"), dbPad);
-    setEndProgramHandler([this] {
-      ++beeindigd;
-      log().append(QStringLiteral("end"));
-    });
+    settings->values.insert(QStringLiteral("DataPath"), verseDatabase());
+    bijEinde = [this] { log().append(QStringLiteral("end")); };
     registerWindow(WindowId::Selectie, [] { return std::make_unique<Selectie>(); });
   }
-  ~Omgeving() {
-    resetWindows();
-    serialPort().setPortOpen(false);
-    setEndProgramHandler({});
-  }
+  ~Omgeving() { end(); }
 
-  StudentDatabase db() const { return StudentDatabase(dbPad); }
+  StudentDatabase database() const { return StudentDatabase(db); }
 
   // Registers a window that stands in for the main menu or the teacher module.
   void registreerNepVenster(WindowId id) {
@@ -155,9 +120,18 @@ struct Omgeving {
 
   // A COM port whose board answers the Arduino probe.
   void sluitArduinoAan(int com) {
-    hardware->serial->port(com).reply = [](const QByteArray& sent) {
+    hw->serial->port(com).reply = [](const QByteArray& sent) {
       return sent == "90/" ? QByteArray("KWIL-TM 1.0\r\n") : QByteArray();
     };
+  }
+
+ private:
+  // Puts a logging fake in the platform in place of the plain one; gives the new fake.
+  template <typename Dienst, typename Nep>
+  static Nep* vervang(std::unique_ptr<Dienst>& plek, std::unique_ptr<Nep> nep) {
+    Nep* n = nep.get();
+    plek = std::move(nep);
+    return n;
   }
 };
 

@@ -49,7 +49,7 @@ void registreerEnLogIn(Selectie& s, const QString& voornaam) {
 
 void speelProgramma(const QString& dbPad, const QString& voorvoegsel) {
   Omgeving o;
-  QVERIFY(QFile::remove(o.dbPad));
+  QVERIFY(QFile::remove(o.db));
   o.settings->values.insert(QStringLiteral("DataPath"), dbPad);
   o.registreerNepVenster(WindowId::Hoofdmenu);
   Selectie* s = o.start();
@@ -60,7 +60,7 @@ void speelProgramma(const QString& dbPad, const QString& voorvoegsel) {
   }
   // Nothing went wrong on either side: no database message was shown.
   QStringList onverwacht;
-  for (const QString& t : o.berichtTeksten())
+  for (const QString& t : o.meldingen())
     if (t != QStringLiteral("Je gegevens zijn toegevoegd.") && !t.startsWith(QStringLiteral("Je hebt nog geen")))
       onverwacht.append(t);
   QCOMPARE(onverwacht, QStringList{});

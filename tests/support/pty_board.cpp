@@ -22,6 +22,7 @@ PtyBoard::PtyBoard() {
 PtyBoard::~PtyBoard() {
   stopThread();
   if (master_ >= 0) ::close(master_);
+  if (heldSlave_ >= 0) ::close(heldSlave_);
 }
 
 void PtyBoard::writeAll(const QByteArray& bytes) {
@@ -82,7 +83,12 @@ void PtyBoard::stopThread() {
 void PtyBoard::vanish() {
   stopThread();
   std::lock_guard lock(mutex_);
-  if (master_ >= 0) ::close(master_);
+  if (master_ < 0) return;
+  // The kernel frees a pseudo-terminal's number, and gives it to the next one opened anywhere,
+  // once both sides are closed; the program closes its side as soon as it sees the hang-up.
+  // Holding the slave side open keeps the number taken; the path itself goes with the master.
+  heldSlave_ = ::open(slavePath_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  ::close(master_);
   master_ = -1;
 }
 

@@ -23,7 +23,9 @@ class PtyBoard {
   bool pump();
   void startThread();
   void stopThread();
-  // The board goes away: the master side is closed (as an unplugged USB board).
+  // The board goes away: the master side is closed (as an unplugged USB board), and its
+  // device path is gone. The path is not handed to another pseudo-terminal while this board
+  // lives, so the program never reaches a board of another test running at the same time.
   void vanish();
   // Writes bytes of the board's own (greetings, line noise).
   void sendRaw(const QByteArray& bytes);
@@ -43,6 +45,7 @@ class PtyBoard {
   void writeAll(const QByteArray& bytes);
 
   int master_ = -1;
+  int heldSlave_ = -1;  // after vanish(): keeps the pseudo-terminal's number taken
   QString slavePath_;
   QByteArray buffer_;
   QByteArray received_;

@@ -1,20 +1,16 @@
 #pragma once
-// What every teacher-module test needs: a fresh student database, fakes for every outside
-// effect, the module made through the window registry and a print service that writes PDF
-// files instead of opening a dialog.
+// What every teacher-module test needs: a fresh student database, the module made through
+// the window registry and a print service that writes PDF files instead of opening a dialog.
 #include <QDate>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "platform/endprogram.h"
-#include "platform/forms/fonts.h"
 #include "selection/database/studentdatabase.h"
 #include "shared/kwilstate.h"
 #include "shared/windows.h"
 #include "support/db_testfiles.h"
-#include "support/fake_hardware.h"
-#include "support/fakes.h"
+#include "support/programma_omgeving.h"
 #include "teacher/leerlingvelden.h"
 #include "teacher/leraarmodule.h"
 #include "teacher/printservice.h"
@@ -42,33 +38,24 @@ struct Leerling {
   QString klas, voornaam, tussenvoegsel, achternaam;
 };
 
-class LeraarOmgeving {
+class LeraarOmgeving : public programmatest::ProgrammaOmgeving {
  public:
   void begin() {
-    installFontSubstitutes();
-    resetWindows();
-    map = std::make_unique<QTemporaryDir>();
-    QVERIFY(map->isValid());
-    db = dbtest::freshDatabase(map->filePath(QStringLiteral("Kwilmora.db")));
-    basis = fake::installBasicFakes();
-    hw = &fake::installFakeHardware(basis.clock);
+    ProgrammaOmgeving::begin();
+    verseDatabase();
     auto printer = std::make_unique<PdfPrintService>();
     print = printer.get();
     installPrintService(std::move(printer));
-    einden = 0;
-    setEndProgramHandler([this] { ++einden; });
-    KwilState& s = state();
-    s.DatabasePad = db;
-    s.LeraarWachtwoord = QStringLiteral("leraar");
+    state().DatabasePad = db;
+    state().LeraarWachtwoord = QStringLiteral("leraar");
     registerWindow(WindowId::Leraarmodule, [] { return std::make_unique<Leraarmodule>(); });
-    registerWindow(WindowId::Selectie, [] { return std::make_unique<QWidget>(); });
+    registreerNepVensters({WindowId::Selectie});
   }
 
   void end() {
     opzet_.reset();
-    resetWindows();
+    ProgrammaOmgeving::end();
     installPrintService(nullptr);
-    setEndProgramHandler({});
   }
 
   // Pupils are added as registration adds them. Setting up goes through one connection, as
@@ -118,12 +105,6 @@ class LeraarOmgeving {
       if (module->KlasLijst->List(i) == klas) module->KlasLijst->setListIndex(i);
     QCOMPARE(module->gekozenKlas(), klas);
   }
-  QStringList meldingen() const {
-    QStringList t;
-    for (const auto& m : basis.dialogs->messages) t.append(m.text);
-    return t;
-  }
-
   DbConnection& opzet() {
     if (!opzet_) {
       opzet_ = std::make_unique<DbConnection>();
@@ -133,13 +114,8 @@ class LeraarOmgeving {
   }
 
   std::unique_ptr<DbConnection> opzet_;
-  std::unique_ptr<QTemporaryDir> map;
-  QString db;
-  fake::Fakes basis{};
-  fake::FakeHardware* hw = nullptr;
   PdfPrintService* print = nullptr;
   Leraarmodule* module = nullptr;
-  int einden = 0;  // EndProgram calls
 };
 
 // The buttons of the module.

@@ -38,7 +38,7 @@ class TstKlasrapport : public QObject {
  private:
   LeraarOmgeving o;
 
-  QString pdf() const { return o.map->filePath(QStringLiteral("rapport.pdf")); }
+  QString pdf() const { return o.werkPad(QStringLiteral("rapport.pdf")); }
 
  private Q_SLOTS:
   void initTestCase() {
@@ -136,7 +136,7 @@ class TstKlasrapport : public QObject {
   // A file that cannot be written is reported, not passed over in silence.
   void nietTeSchrijven() {
     o.voegToe({QStringLiteral("3A"), QStringLiteral("Anna"), QString(), QStringLiteral("Vries")});
-    o.print->pad = o.map->filePath(QStringLiteral("bestaat/niet/rapport.pdf"));
+    o.print->pad = o.werkPad(QStringLiteral("bestaat/niet/rapport.pdf"));
     o.toon();
     o.klik(Printen);
     QCOMPARE(o.meldingen(), QStringList{QStringLiteral("Het afdrukken is mislukt.")});

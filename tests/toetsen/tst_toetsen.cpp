@@ -12,18 +12,6 @@ namespace {
 
 enum Manier { Muis, Cijfertoetsen, Lettertoetsen };
 
-// The letters the pupil's answers must give: the right one's letter in upper case, the
-// wrong one chosen (A, or B when A is right) in lower case.
-QString verwachteLetters(int les, const QString& patroon) {
-  QString letters;
-  const Vraagbank bank = *vraagbank(les);
-  for (int v = 0; v < 10; ++v) {
-    const int goed = bank.vragen.at(v).goed;
-    letters += patroon.at(v) == QLatin1Char('1') ? QChar('A' + goed - 1) : QChar(goed == 1 ? 'b' : 'a');
-  }
-  return letters;
-}
-
 QString weigering(int les, int cijfer) {
   return QStringLiteral(
              "Deze les heb je al gedaan.\r\rAlleen na overleg met je docent kun je een les overdoen.\r\r"
@@ -102,14 +90,14 @@ class TestToetsen : public QObject {
     QSet<QString> ordes;
     for (int v = 1; v <= 10; ++v) {
       QCOMPARE(state().VraagNummer, QString::number(v));
-      QCOMPARE(t.Label(1).Caption(), o.vraag().vraag.join('\r'));
+      QCOMPARE(t.Label(1).Caption(), huidigeVraag().vraag.join('\r'));
       QSet<int> nummers;
       QString orde;
       for (int box = 1; box <= 4; ++box) {
         const int nr = state().Volgorde[box];
         nummers.insert(nr);
         orde += QString::number(nr);
-        QCOMPARE(t.Ribbon(box).Caption(), o.vraag().antwoorden[std::size_t(nr - 1)].join('\r'));
+        QCOMPARE(t.Ribbon(box).Caption(), huidigeVraag().antwoorden[std::size_t(nr - 1)].join('\r'));
         QVERIFY(!t.Ribbon(box).Value());
       }
       QCOMPARE(nummers.size(), 4);
@@ -125,8 +113,8 @@ class TestToetsen : public QObject {
     QVERIFY(!t.Command(1).isEnabled());
     t.keyDown(vbKeyReturn, 0);  // nothing chosen: nothing happens
     QCOMPARE(state().VraagNummer, QStringLiteral("1"));
-    const int fout = ToetsOmgeving::boxVan(o.bankAntwoord(false));
-    const int goed = ToetsOmgeving::boxVan(o.bankAntwoord(true));
+    const int fout = boxVan(bankAntwoord(false));
+    const int goed = boxVan(bankAntwoord(true));
     QTest::mouseClick(&t.Ribbon(fout), Qt::LeftButton);
     QCOMPARE(state().GekozenAntwoord, fout);
     QTest::mouseClick(&t.Ribbon(fout), Qt::LeftButton);  // a second click keeps the choice
@@ -302,14 +290,14 @@ class TestToetsen : public QObject {
       const QFontMetrics vraagMaat(t.Label(1).font());
       const QRect vraagVlak = t.Label(1).contentsRect().marginsRemoved(t.Label(1).contentsMargins());
       QVERIFY(vraagMaat.lineSpacing() * kMaxVraagRegels <= vraagVlak.height());
-      for (const QString& regel : o.vraag().vraag)
+      for (const QString& regel : huidigeVraag().vraag)
         QVERIFY2(vraagMaat.horizontalAdvance(regel) <= vraagVlak.width(), qPrintable(regel));
       for (int box = 1; box <= 4; ++box) {
         const RibbonButton& r = t.Ribbon(box);
         const QFontMetrics maat(r.font());
         // Border, bevel and padding take 4 pixels on each side.
         QVERIFY(maat.lineSpacing() * kMaxAntwoordRegels <= r.height() - 8);
-        for (const QString& regel : o.vraag().antwoorden[std::size_t(state().Volgorde[box] - 1)])
+        for (const QString& regel : huidigeVraag().antwoorden[std::size_t(state().Volgorde[box] - 1)])
           QVERIFY2(maat.horizontalAdvance(regel) <= r.width() - 8, qPrintable(regel));
       }
       o.klikAntwoord(true);

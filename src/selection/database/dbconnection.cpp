@@ -2,6 +2,8 @@
 #define SQLITE_HAS_CODEC 1
 #include "selection/database/dbconnection.h"
 
+#include "selection/database/dbkey.h"
+
 #include <sqlcipher/sqlite3.h>
 
 #include <QDate>
@@ -11,9 +13,6 @@
 namespace kwil {
 
 namespace {
-
-// The fixed password the student database is encrypted with.
-constexpr char kDatabaseKey[] = "plonkar";
 
 DbError errorOf(int code) {
   switch (code & 0xff) {
@@ -108,7 +107,10 @@ DbStatus DbConnection::open(const QString& path, int busyTimeoutMs, Mode mode) {
     flags |= SQLITE_OPEN_CREATE;
   }
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
-  if (rc == SQLITE_OK) rc = sqlite3_key(db_, kDatabaseKey, int(sizeof kDatabaseKey - 1));
+  // The same as PRAGMA key = "x'...'": a raw key, so the engine derives nothing. The file's own
+  // random salt still goes into the key that checks each page for tampering.
+  const QByteArray& key = databaseKey();
+  if (rc == SQLITE_OK) rc = sqlite3_key(db_, key.constData(), int(key.size()));
   if (rc != SQLITE_OK) {
     DbStatus status = failure(rc);
     sqlite3_close_v2(db_);
