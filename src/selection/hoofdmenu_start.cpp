@@ -2,6 +2,7 @@
 #include "interface/drivers.h"
 #include "platform/services.h"
 #include "selection/hoofdmenu.h"
+
 #include "selection/hoofdmenu_kleuren.h"
 #include "shared/datafiles.h"
 #include "shared/geluid.h"
@@ -119,7 +120,12 @@ void Hoofdmenu::TijdInterval_Timer() {
 
 void Hoofdmenu::wachtOpLoslaten(int n) {
   KwilState& s = state();
-  while (s.Ingang[n + 2]) {
+  // A serial board unplugged while its button is held never reports the release: the wait
+  // ends when the port has closed, instead of spinning until the program is stopped.
+  const auto bordWeg = [&s] {
+    return (s.InterfaceSoort == SoortICP12 || s.InterfaceSoort == SoortArduino) && !serialPort().PortOpen();
+  };
+  while (s.Ingang[n + 2] && !bordWeg()) {
     LeesIngangen();
     ZetIngangen();
   }

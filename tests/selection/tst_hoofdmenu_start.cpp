@@ -1,6 +1,7 @@
 // Starting a lesson from the main menu: mouse press and release on a lesson picture, push
 // buttons s1..s5 with the wait for their release, the refusal of a lesson with a mark and the
 // polling timer's on/off rules.
+#include "interface/serialport.h"
 #include "tst_hoofdmenu_omgeving.h"
 
 using namespace kwil;
@@ -175,8 +176,10 @@ class TestHoofdmenuStart : public QObject {
     o.basis.events->onPump = [&] {
       if (++pompen > 1000) kaart.digital[0] = 0;  // a wait for the wrong button must end
       if (pompen != 4) return;
-      gezienTijdensWachten = o.plaatje(les) == bediendKleur(les) && m.Panel(2 * les + 2).BackColor() == 0xC0FFFF &&
-                             m.Panel(2 * les + 2).Look() == kwil::Panel::Highlighted &&
+      const kwil::Panel& titel = m.Panel(2 * les + 2);
+      gezienTijdensWachten = o.plaatje(les) == bediendKleur(les) && titel.BackColor() == 0xC0FFFF &&
+                             titel.Look() == kwil::Panel::Highlighted && titel.ForeColor() == 0xFFDBBF &&
+                             m.Panel(2 * les + 1).Look() == kwil::Panel::Normal &&
                              state().Uitgangen == 1 << (les - 1) && state().Hoofdstuk == 0;
       kaart.digital[0] = losgelaten;
     };
@@ -206,20 +209,36 @@ class TestHoofdmenuStart : public QObject {
     QCOMPARE(state().IngedruktPlaatje, 0);
   }
 
+  // Once the pupil has left the menu with the mouse, a push button released afterwards starts
+  // no second window on top of the one now shown.
+  void leavingTheMenuWhileAButtonIsHeldStartsNothing_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<int>("hoofdstuk");
+    QTest::newRow("back to the selection window during the wait") << "selectie" << 0;
+    QTest::newRow("lesson 1 by mouse, s3 at the next tick") << "les1" << 1;
+  }
   void leavingTheMenuWhileAButtonIsHeldStartsNothing() {
+    QFETCH(QString, weg);
+    QFETCH(int, hoofdstuk);
     Hoofdmenu& m = o.toon();
-    o.hw->k8055->digital[0] = 1;
+    const bool naarSelectie = weg == QLatin1String("selectie");
+    if (!naarSelectie) {
+      MenuOmgeving::druk(m.ImageBox(1));
+      MenuOmgeving::laatLos(m.ImageBox(1), QPointF(37, 120));
+    }
+    o.hw->k8055->digital[0] = 0b100;
     int pompen = 0;
     o.basis.events->onPump = [&] {
-      if (++pompen == 3) QTest::mouseClick(&m.Command(1), Qt::LeftButton);
+      if (++pompen == 3 && naarSelectie) QTest::mouseClick(&m.Command(1), Qt::LeftButton);
       if (pompen == 5) o.hw->k8055->digital[0] = 0;
     };
     m.TijdInterval.fire();
-    QVERIFY(window(WindowId::Selectie)->isVisible());
+    QCOMPARE(window(WindowId::Selectie)->isVisible(), naarSelectie);
     QVERIFY(!m.isVisible());
-    QCOMPARE(state().Hoofdstuk, 0);
-    QVERIFY(!window(WindowId::NietEnOf)->isVisible());
-    // The hidden menu does not go on polling the interface under the selection window.
+    QCOMPARE(state().Hoofdstuk, hoofdstuk);
+    QCOMPARE(window(WindowId::NietEnOf)->isVisible(), hoofdstuk == 1);
+    QVERIFY(!window(WindowId::LogSchak)->isVisible());
+    // The hidden menu does not go on polling the interface under the other window.
     QVERIFY(!m.TijdInterval.Enabled());
   }
 
@@ -253,6 +272,37 @@ class TestHoofdmenuStart : public QObject {
     m.Show();
     QVERIFY(m.TijdInterval.Enabled());
     QCOMPARE(state().Hoofdstuk, 0);
+  }
+
+  // An Arduino unplugged while s1 is held never reports the release; the wait must end.
+  void boardUnpluggedDuringTheReleaseWait() {
+    fake::FakeSerialLine& com1 = o.hw->serial->port(1);
+    const auto antwoord = [](const char* waarde) {
+      return [waarde](const QByteArray& sent) { return sent == "7/" ? QByteArray(waarde) : QByteArray(); };
+    };
+    com1.reply = antwoord("DI0");
+    serialPort().CommPort = 1;
+    serialPort().setPortOpen(true);
+    state().InterfaceSoort = SoortArduino;
+    state().ComPoort = 1;
+    Hoofdmenu& m = o.toon();
+    com1.reply = antwoord("DI1");  // s1 goes down after the menu has taken its first reading
+    int pompen = 0;
+    bool hingVast = false;
+    o.basis.events->onPump = [&] {
+      ++pompen;
+      if (pompen == 5) com1.vanished = true;
+      if (pompen > 2000 && !hingVast) {  // the wait spins: let the board "release" to end the test
+        hingVast = true;
+        com1.reply = antwoord("DI0");
+        com1.vanished = false;
+      }
+    };
+    m.TijdInterval.fire();  // sends the poll; its "DI1" reply is taken by the next one
+    m.TijdInterval.fire();
+    QVERIFY(pompen >= 5);
+    QVERIFY(!hingVast);
+    QVERIFY(!serialPort().PortOpen());
   }
 
   void realTimerStartsALessonByPushButton() {
