@@ -296,6 +296,7 @@ class TestHoofdmenuStart : public QObject {
         hingVast = true;
         com1.reply = antwoord("DI0");
         com1.vanished = false;
+        serialPort().setPortOpen(true);
       }
     };
     m.TijdInterval.fire();  // sends the poll; its "DI1" reply is taken by the next one
