@@ -82,8 +82,10 @@ void LeesIngangen() {
 }
 
 void ZetIngangen() {
-  const std::int32_t ruw =
-      state().InterfaceSoort == SoortParallel ? 255 - state().Ingangen : state().Ingangen;
+  // Worked out in 64 bits: 255 minus the lowest 32-bit value does not fit 32 bits.
+  const std::int64_t ruw = state().InterfaceSoort == SoortParallel
+                               ? std::int64_t{255} - state().Ingangen
+                               : std::int64_t{state().Ingangen};
   // A value beyond 16 bits comes from no interface or key; decoding it would be guesswork,
   // so the flags keep their state rather than stopping the program.
   if (ruw < INT16_MIN || ruw > INT16_MAX) return;

@@ -45,7 +45,11 @@ int SerialPort::InBufferCount() {
 QString ontvangAlles(bool laatGebeurtenissenToe) {
   QString ontvangen;
   while (serialPort().InBufferCount() != 0 && ontvangen.size() < kOntvangstLimiet) {
-    ontvangen += serialPort().Input();
+    const QString stuk = serialPort().Input();
+    // A driver that counts characters it then does not hand over must not hold the
+    // program in this loop.
+    if (stuk.isEmpty()) break;
+    ontvangen += stuk;
     if (laatGebeurtenissenToe) DoEvents();
   }
   return ontvangen;

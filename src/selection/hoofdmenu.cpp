@@ -152,6 +152,7 @@ void Hoofdmenu::maakLesRegels() {
 }
 
 void Hoofdmenu::Form_Load() {
+  Show();  // visible while it loads
   KwilState& s = state();
   s.Bezig = true;
   s.Stap = 1;

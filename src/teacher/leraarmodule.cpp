@@ -1,6 +1,7 @@
 #include "teacher/leraarmodule.h"
 
 #include "interface/drivers.h"
+#include "selection/selectie.h"
 #include "shared/kwilstate.h"
 #include "shared/windows.h"
 #include "teacher/leerlingvelden.h"
@@ -260,6 +261,9 @@ void Leraarmodule::verlaat() {
     form->Show();
   else if (selectie)
     selectie->show();
+  // With a board connected the selection window's output test runs again at once.
+  if (auto* s = qobject_cast<Selectie*>(selectie); s && state().InterfaceSoort != SoortParallel)
+    s->TijdInterval.setEnabled(true);
   Hide();
 }
 

@@ -62,6 +62,11 @@ void Leraarmodule::wisselInterface() {
   toonInstellingen();
 }
 
+namespace {
+// The length of the selection window's password box.
+constexpr int kMaxWachtwoordLengte = 10;
+}  // namespace
+
 void Leraarmodule::wijzigLeraarWachtwoord() {
   KwilState& s = state();
   const QString vraag = QStringLiteral("Het huidige wachtwoord is ") + s.LeraarWachtwoord + vbCr + vbCr +
@@ -70,6 +75,12 @@ void Leraarmodule::wijzigLeraarWachtwoord() {
   if (nieuw.isEmpty()) {
     // Nobody could log in to the teacher module with an empty password.
     MsgBox(QStringLiteral("Een leeg wachtwoord kan niet. Het wachtwoord is niet gewijzigd."));
+    return;
+  }
+  if (nieuw.size() > kMaxWachtwoordLengte) {
+    // The login box takes no more characters than this: a longer password locks the teacher out.
+    MsgBox(QStringLiteral("Een wachtwoord mag hoogstens %1 tekens hebben. Het wachtwoord is niet gewijzigd.")
+               .arg(kMaxWachtwoordLengte));
     return;
   }
   if (!gelukt(studentDatabase().setTeacherPassword(nieuw))) return;

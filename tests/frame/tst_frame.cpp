@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "frame/les_omgeving.h"
+#include "interface/serialport.h"
 #include "lessons/frame/lessonwindow.h"
 #include "shared/zinnen.h"
 
@@ -28,11 +29,60 @@ LessonConfig proefConfig() {
   return c;
 }
 
-// Three pages of one line each; the gate refuses one chosen step.
+// The frame values of the five lesson windows.
+LessonConfig vensterConfig(int les) {
+  LessonConfig c;
+  c.lesNummer = les;
+  c.formGeschaald = les + 2;
+  switch (les) {
+    case 1:
+      c.venster = WindowId::NietEnOf;
+      c.leesVoorKnop = 10, c.paginaVak = 7, c.voettekstPaneel = 28, c.statusPaneel = 27;
+      c.aantalPaginas = 33, c.overdrachtStap = 34;
+      c.timerStappen = stappen(QStringLiteral("5, 6, 10-14, 16-23, 25-27"));
+      c.fToetsStappen = stappen(QStringLiteral("5, 6, 10-14, 16, 18-23, 25-27"));
+      break;
+    case 2:
+      c.venster = WindowId::Waarheidstabel;
+      c.leesVoorKnop = 13, c.paginaVak = 3, c.voettekstPaneel = 130, c.statusPaneel = 129;
+      c.aantalPaginas = 29, c.overdrachtStap = 30;
+      c.timerStappen = c.fToetsStappen = stappen(QStringLiteral("7-12, 14, 15, 17, 18, 20, 21, 23, 25"));
+      c.randFactor = BorderBySchaalY;
+      break;
+    case 3:
+      c.venster = WindowId::LogSchak;
+      c.leesVoorKnop = 5, c.paginaVak = 4, c.voettekstPaneel = 8, c.statusPaneel = 7;
+      c.aantalPaginas = 30, c.overdrachtStap = 31;
+      c.timerStappen = c.fToetsStappen = stappen(QStringLiteral("4-6, 8-20, 25"));
+      c.weigert640 = false;
+      break;
+    case 4:
+      c.venster = WindowId::Formule;
+      c.leesVoorKnop = 5, c.paginaVak = 5, c.voettekstPaneel = 6, c.statusPaneel = 7;
+      c.aantalPaginas = 22, c.overdrachtStap = 23;
+      c.timerStappen = c.fToetsStappen = stappen(QStringLiteral("2-5, 7, 8, 10-13, 15-18"));
+      break;
+    default:
+      c.venster = WindowId::Binstel;
+      c.leesVoorKnop = 13, c.paginaVak = 3, c.voettekstPaneel = 47, c.statusPaneel = 0;
+      c.aantalPaginas = 46, c.overdrachtStap = 46;
+      c.timerStappen = stappen(QStringLiteral("9-11, 15-17, 19-25, 27-29"));
+      c.animatieRegel = ZonderAnimatie::NaToetsMetModifier;
+      break;
+  }
+  return c;
+}
+
+// Three pages of one line each; the gate refuses one chosen step. The indexes the frame does
+// not make are filled with plain controls, as a lesson's own would fill them.
 class ProefLes : public LessonWindow {
  public:
-  ProefLes() : LessonWindow(proefConfig()) {
-    Panel.create(1, this, 0, 320, 505, 160);
+  explicit ProefLes(const LessonConfig& c = proefConfig()) : LessonWindow(c) {
+    Panel.create(1, this, 0, 320, 505, 160).setBorderWidth(2);
+    for (int i = 2; i < std::max(c.voettekstPaneel, c.statusPaneel); ++i)
+      if (i != c.statusPaneel && i != c.voettekstPaneel) Panel.create(i, this, 0, 0, 10, 10);
+    for (int i = 2; i < c.paginaVak; ++i) PictureBox.create(i, this, 0, 0, 10, 10);
+    for (int i = 5; i < c.leesVoorKnop; ++i) Command.create(i, this, 0, 0, 10, 10);
     maakFrame();
   }
   int weigerStap = 0;
@@ -51,6 +101,16 @@ class ProefLes : public LessonWindow {
   void reageer() override { ++reacties; }
 };
 
+// Counts the paint events a widget gets.
+class PaintTeller : public QObject {
+ public:
+  int verversingen = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++verversingen;
+    return false;
+  }
+};
+
 }  // namespace
 
 class FrameTest : public QObject {
@@ -58,11 +118,11 @@ class FrameTest : public QObject {
   lestest::LesOmgeving omgeving;
   ProefLes* les = nullptr;
 
-  ProefLes& toon(int stap) {
-    state().Hoofdstuk = 2;
+  ProefLes& toon(int stap, const LessonConfig& c = proefConfig()) {
+    state().Hoofdstuk = static_cast<std::int16_t>(c.lesNummer);
     state().Stap = stap;
-    registerWindow(WindowId::Waarheidstabel, [] { return std::make_unique<ProefLes>(); });
-    les = windowAs<ProefLes>(WindowId::Waarheidstabel);
+    registerWindow(c.venster, [c] { return std::make_unique<ProefLes>(c); });
+    les = windowAs<ProefLes>(c.venster);
     les->Show();
     omgeving.geluiden();
     omgeving.uitgangen();
@@ -120,6 +180,107 @@ class FrameTest : public QObject {
     QCOMPARE(vak.copy(0, 0, vak.width(), hoogte), canvas.copy(0, 0, vak.width(), hoogte));
     if (vak.height() > hoogte)
       QCOMPARE(QColor(vak.pixel(vak.width() / 2, vak.height() - 1)), vbColor(l.plaatjes()(2).BackColor()));
+  }
+
+  // Every pass of a slide is painted at once, the first pass of a page rising from below too,
+  // although it copies no row of the canvas yet.
+  void eenVerversingPerPas() {
+    ProefLes& l = toon(1);
+    QVERIFY(QTest::qWaitForWindowExposed(&l));
+    PaintTeller teller;
+    l.plaatjes()(2).installEventFilter(&teller);
+    l.Command_Click(1);
+    QCOMPARE(teller.verversingen, 2 * 215);
+  }
+
+  // Each window's own values: its loading slot, 640 rule and border factor, its Lees voor
+  // button, status line, timer and F-key steps, footer, hand-over and no-animation rule.
+  void vensterWaarden_data() {
+    QTest::addColumn<int>("les");
+    for (int les = 1; les <= 5; ++les) QTest::addRow("lesson %d", les) << les;
+  }
+  void vensterWaarden() {
+    QFETCH(int, les);
+    const LessonConfig c = vensterConfig(les);
+    omgeving.basis.screen->size = QSize(1280, 768);  // SchaalX 2, SchaalY 1.6
+    state().Ingangen = 7;
+    state().Uitgangen = 3;
+    ProefLes& l = toon(1, c);
+    QVERIFY(state().FormGeschaald[c.formGeschaald]);
+    QCOMPARE(l.panelen()(1).BorderWidth(), c.randFactor == BorderBySchaalX ? 4 : 3);
+    CommandButton& leesVoor = l.knoppen()(c.leesVoorKnop);
+    QCOMPARE(leesVoor.Caption(), QStringLiteral("Lees voor"));
+    QCOMPARE(leesVoor.Width(), 230.0f);
+    if (c.statusPaneel != 0) QCOMPARE(l.panelen()(c.statusPaneel).Caption(), QStringLiteral("In  7 Uit  3"));
+
+    // The Lees voor button hovers and is reset as a navigation button; a value another
+    // window left in KnopOnderMuis is left alone.
+    l.knoppen().events().MouseMove(c.leesVoorKnop, 0, 0, 0, 0);
+    QCOMPARE(leesVoor.BackColor(), KleurKnopOnderMuis);
+    l.panelen().events().MouseMove(1, 0, 0, 0, 0);
+    QCOMPARE(leesVoor.BackColor(), KleurKnopNormaal);
+    state().KnopOnderMuis = 99;
+    l.panelen().events().MouseMove(1, 0, 0, 0, 0);
+    QCOMPARE(state().KnopOnderMuis, 99);
+
+    state().AantalGeluidskaarten = 0;
+    for (int stap = 1; stap < c.overdrachtStap; ++stap) {
+      state().Stap = stap;
+      l.Command_Click(c.leesVoorKnop);
+      QVERIFY2(leesVoor.Enabled(), qPrintable(QString::number(stap)));
+      QVERIFY2(l.timer().Enabled() == (c.timerStappen.count(stap) > 0), qPrintable(QString::number(stap)));
+      l.keyDown(vbKeyF1, 0);
+      QVERIFY2(state().FToetsIngedrukt[1] == (c.fToetsStappen.count(stap) > 0), qPrintable(QString::number(stap)));
+      l.keyUp(vbKeyF1, 0);
+    }
+
+    const bool naModifier = c.animatieRegel == ZonderAnimatie::NaToetsMetModifier;
+    l.keyDown(vbKeyShift, vbShiftMask);
+    QVERIFY(state().ShiftIngedrukt);
+    l.keyUp('A', vbShiftMask);
+    QCOMPARE(state().ShiftIngedrukt, !naModifier);
+    l.keyDown('A', vbCtrlMask);
+    QCOMPARE(state().ShiftIngedrukt, true);
+    l.keyUp(vbKeyShift, 0);
+    state().ShiftIngedrukt = false;
+    l.keyDown('A', vbCtrlMask);
+    QCOMPARE(state().ShiftIngedrukt, naModifier);
+
+    state().Stap = c.aantalPaginas - 1;
+    l.Command_Click(1);
+    QCOMPARE(l.panelen()(c.voettekstPaneel).Caption(), QStringLiteral("Les %1 stap %2 van %2").arg(les).arg(c.aantalPaginas));
+    if (state().Stap < c.overdrachtStap) l.Command_Click(1);
+    QCOMPARE(state().Stap, c.overdrachtStap);
+    QCOMPARE(state().LesNummer, les);
+    QVERIFY(!l.isVisible());
+    QVERIFY(existingWindow(WindowId::Toetsen)->isVisible());
+
+    state().Stap = 1;
+    l.Show();  // shown again: not scaled a second time
+    QCOMPARE(leesVoor.Width(), 230.0f);
+    QCOMPARE(state().Verlaten, false);
+  }
+
+  void resolutie640_data() {
+    QTest::addColumn<int>("les");
+    QTest::addColumn<bool>("weigert");
+    QTest::newRow("lesson 2 refuses") << 2 << true;
+    QTest::newRow("lesson 3 goes on") << 3 << false;
+  }
+  void resolutie640() {
+    QFETCH(int, les);
+    QFETCH(bool, weigert);
+    omgeving.basis.screen->size = QSize(640, 480);
+    if (weigert) {
+      QVERIFY_THROWS_EXCEPTION(ProgramEnded, toon(1, vensterConfig(les)));
+      QCOMPARE(omgeving.meldingen(), QStringList{kResolutieTeLaag});
+      QCOMPARE(omgeving.einden, 1);
+    } else {
+      ProefLes& l = toon(1, vensterConfig(les));
+      QVERIFY(l.isVisible());
+      QCOMPARE(omgeving.einden, 0);
+      QCOMPARE(state().SchaalX, 1.0f);
+    }
   }
 
   void geweigerd_data() {
@@ -311,6 +472,28 @@ class FrameTest : public QObject {
     QCOMPARE(l.reacties, 0);
     QVERIFY(!l.timer().Enabled());  // step 3 has no timer
     QCOMPARE(state().VorigeIngangen, 126);
+  }
+
+  // An F key pressed while the board's answer is being read runs a tick of its own; the read
+  // that then finishes must not take the key's press away again.
+  void fToetsTijdensLezen() {
+    ProefLes& l = toon(2);
+    fake::FakeSerialLine& lijn = omgeving.hw->serial->port(1);
+    lijn.reply = [](const QByteArray&) { return QByteArray("DI000\r"); };
+    state().InterfaceSoort = SoortArduino;
+    serialPort().CommPort = 1;
+    serialPort().setPortOpen(true);
+    state().VorigeIngangen = 0;
+    bool eenKeer = true;
+    omgeving.basis.events->onPump = [&] {
+      if (!std::exchange(eenKeer, false)) return;
+      l.keyDown(vbKeyF1, 0);
+    };
+    l.TijdInterval_Timer();
+    QCOMPARE(state().Ingangen, 1);
+    QCOMPARE(state().VorigeIngangen, 1);
+    QCOMPARE(l.reacties, 1);
+    QVERIFY(l.timer().Enabled());
   }
 
   void tikStatusregel_data() {

@@ -49,6 +49,7 @@ class TestInputs : public QObject {
     QTest::newRow("Arduino 4: s3") << 3 << 4 << "00100";
     QTest::newRow("Arduino beyond 16 bits keeps the flags") << 3 << 40000 << "01010";
     QTest::newRow("parallel beyond 16 bits keeps the flags") << 0 << -40000 << "01010";
+    QTest::newRow("parallel lowest 32-bit value keeps the flags") << 0 << INT32_MIN << "01010";
     QTest::newRow("unknown kind keeps the flags") << 6 << 31 << "01010";
     // Every combination of F1..F5 as the lesson windows encode them.
     for (int held = 0; held < 32; ++held) {
@@ -191,6 +192,31 @@ class TestInputs : public QObject {
     QCOMPARE(state().Ingangen, 12);
     QVERIFY(line.sends.isEmpty());
     QCOMPARE(fx.fakes.events->calls, 1);
+  }
+
+  // A serial driver that counts characters it then does not hand over: neither the poll
+  // nor the Arduino search may wait for them forever.
+  void driverThatHandsNothingOverDoesNotHang() {
+    struct Stuck : SerialDevice {
+      bool write(const QByteArray&) override { return true; }
+      QByteArray readAll() override { return {}; }
+      int bytesAvailable() override { return 3; }
+      bool healthy() const override { return true; }
+    };
+    struct StuckPorts : SerialPorts {
+      QString pathOf(int com) override { return com == 1 ? QStringLiteral("/dev/stuck") : QString(); }
+      int count() override { return 1; }
+      std::unique_ptr<SerialDevice> open(const QString&) override { return std::make_unique<Stuck>(); }
+    };
+    platform().serialPorts = std::make_unique<StuckPorts>();
+    state().InterfaceSoort = SoortArduino;
+    state().Ingangen = 12;
+    serialPort().CommPort = 1;
+    serialPort().setPortOpen(true);
+    LeesIngangen();
+    QCOMPARE(state().Ingangen, 12);
+    ZoekArduino();
+    QCOMPARE(int(state().ComPoort), 0);
   }
 
   void val_data() {

@@ -41,7 +41,16 @@ class Les1Gedrag : public QObject {
     QTest::newRow("25 below 10") << 25 << 9 << "Druk voordat je verder gaat op de interface s1 in!";
     QTest::newRow("26 at 10") << 26 << 10 << "Druk voordat je verder gaat op de interface s1 en s2 in!";
     QTest::newRow("26 at 11") << 26 << 11 << "";
+    QTest::newRow("10 at 4") << 10 << 4 << "";
+    QTest::newRow("12 at 5") << 12 << 5 << "";
+    QTest::newRow("16 at 7") << 16 << 7 << "";
+    QTest::newRow("20 at 9") << 20 << 9 << "";
+    QTest::newRow("25 at 10") << 25 << 10 << "";
     QTest::newRow("14 has no gate") << 14 << 0 << "";
+    QTest::newRow("19 has no gate") << 19 << 0 << "";
+    QTest::newRow("21 has no gate") << 21 << 0 << "";
+    QTest::newRow("22 has no gate") << 22 << 0 << "";
+    QTest::newRow("23 has no gate") << 23 << 0 << "";
     QTest::newRow("27 has no gate") << 27 << 0 << "";
     QTest::newRow("33 has no gate") << 33 << 0 << "";
   }
@@ -146,12 +155,53 @@ class Les1Gedrag : public QObject {
     QCOMPARE(les1HelpTekst(stap), tekst);
   }
 
+  // Where a help text is only summed up, its quoted first line still stands as it is.
+  void hulpBeginRegels_data() {
+    QTest::addColumn<int>("stap");
+    QTest::addColumn<QString>("eerste");
+    const QMap<int, QString> eerste = {
+        {2, "Elk genoemd onderdeel wordt besproken."},
+        {3, "Het verschil tussen gelijk- en wisselspanning"},
+        {4, "Een symbool is een eenvoudige tekening."},
+        {5, "Wanneer je op de knop drukt gaat de bel."},
+        {6, "Op het scherm zijn 3 symbolen getekend."},
+        {7, "Transformeren betekend 'omvormen'."},
+        {8, "Kortsluitvast wil zeggen dat de transformator"},
+        {9, "Een transformator bestaat uit 2 spoelen,"},
+        {10, "De draden..."},
+        {11, "Voor een schakelaar betekent:"},
+        {13, "Omdat het zoveel herrie maakt is de bel"},
+        {14, "Bediend..."},
+        {15, "Zonder zo'n print kun je deze les niet afmaken."},
+        {16, "Wanneer je op s1 drukt, schuift de interface naar links."},
+        {17, "Met de drukknoppen s1 en s2 ga je straks"},
+        {18, "Gebruik de knoppen op de interface."},
+        {19, "De rails van de trein lopen parallel."},
+        {20, "Gebruik de knoppen op de interface."},
+        {21, "In een SERIE schakeling staan de onderdelen achter elkaar."},
+        {22, "Even een Engelse les..."},
+        {24, "Een Led heeft dus 2 aansluitingen"},
+        {25, "Wanneer je een Led direct op 12 Volt aansluit, gaat hij direct stuk."},
+        {26, "De bovenkant van de schakeling is de plus."}};
+    for (auto it = eerste.begin(); it != eerste.end(); ++it) QTest::addRow("%d", it.key()) << it.key() << it.value();
+  }
   void hulpBeginRegels() {
-    const QMap<int, QString> eerste = {{2, "Elk genoemd onderdeel wordt besproken."},
-                                       {7, "Transformeren betekend 'omvormen'."},
-                                       {16, "Wanneer je op s1 drukt, schuift de interface naar links."},
-                                       {25, "Wanneer je een Led direct op 12 Volt aansluit, gaat hij direct stuk."}};
-    for (auto it = eerste.begin(); it != eerste.end(); ++it) QCOMPARE(les1HelpTekst(it.key()).split(vbCr).front(), it.value());
+    QFETCH(int, stap);
+    QFETCH(QString, eerste);
+    const QStringList regels = les1HelpTekst(stap).split(vbCr);
+    QCOMPARE(regels.front(), eerste);
+    QVERIFY(regels.size() > 1);
+  }
+
+  void hulpLaatsteRegel_data() {
+    QTest::addColumn<int>("stap");
+    QTest::newRow("20") << 20;
+    QTest::newRow("21") << 21;
+  }
+  void hulpLaatsteRegel() {
+    QFETCH(int, stap);
+    QCOMPARE(les1HelpTekst(stap).split(vbCr).back(),
+             QStringLiteral("De bel gaat alleen wanneer je s1 en s2 gelijktijdig indrukt."));
   }
 
   // One row: the inputs after each change, and what the last change left.
@@ -222,13 +272,42 @@ class Les1Gedrag : public QObject {
     const float links = foto.Left();
     druk(les, 1);
     QCOMPARE(foto.Left(), links - 10);
-    druk(les, 3);  // s1 still first: no second move? it moves again on this change
+    druk(les, 3);  // s1 held while s2 is added: a change, so s1 moves the frame once more
     QCOMPARE(foto.Left(), links - 20);
     druk(les, 2);
     QCOMPARE(foto.Left(), links - 10);
     foto.setLeft(8);
     druk(les, 1);
     QCOMPARE(foto.Left(), 8.0f);
+  }
+
+  // The steps on which the polling runs and on which F1 stands in for s1.
+  void timerEnFToetsen_data() {
+    QTest::addColumn<int>("stap");
+    QTest::addColumn<bool>("timer");
+    QTest::addColumn<bool>("fToets");
+    QTest::newRow("4") << 4 << false << false;
+    QTest::newRow("5") << 5 << true << true;
+    QTest::newRow("14") << 14 << true << true;
+    QTest::newRow("15") << 15 << false << false;
+    QTest::newRow("16") << 16 << true << true;
+    QTest::newRow("17: polling, no F keys") << 17 << true << false;
+    QTest::newRow("23") << 23 << true << true;
+    QTest::newRow("24") << 24 << false << false;
+    QTest::newRow("27") << 27 << true << true;
+    QTest::newRow("28") << 28 << false << false;
+  }
+  void timerEnFToetsen() {
+    QFETCH(int, stap);
+    QFETCH(bool, timer);
+    QFETCH(bool, fToets);
+    NietEnOf& les = lestest::toonLes1(stap);
+    les.SetResetTimer();
+    QCOMPARE(les.timer().Enabled(), timer);
+    les.keyDown(vbKeyF1, 0);
+    QCOMPARE(state().ToetsEmulatie, fToets);
+    les.keyUp(vbKeyF1, 0);
+    QVERIFY(!state().ToetsEmulatie);
   }
 
   void schermknoppen_data() {

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "les1/les1_omgeving.h"
+#include "lessons/les1/les1teksten.h"
 
 using namespace kwil;
 
@@ -143,6 +144,28 @@ class Les1Paginas : public QObject {
     if (!plaatje6.isEmpty()) QCOMPARE(les.plaatjeIn(6), plaatje6);
     QCOMPARE(omgeving.uitgangen(), uit);
     if (stap == 14) QCOMPARE(les.panelen()(21).Caption(), QStringLiteral("P.Tingel."));
+  }
+
+  // The course's own words that a page must carry as they stand, whatever else it says.
+  void kernwoorden_data() {
+    QTest::addColumn<int>("stap");
+    QTest::addColumn<QString>("woord");
+    const QList<QPair<int, const char*>> rijen = {
+        {1, "Stroomkringschema's"}, {2, "Bel; Drukknop; Transformator of Batterijen en Draden."},
+        {2, "schakeling"}, {3, "ratelbel"}, {3, "gelijk- of op wisselspanning"}, {4, "werkboek"},
+        {6, "stroom doorlaten"}, {7, "wisselspanning"}, {8, "Kortsluitvast"}, {10, "stroomkringschema"},
+        {11, "maakcontact"}, {11, "Bediend en Onbediend"}, {12, "verbreekcontact"},
+        {12, "Zou Dhr. Tingel blij zijn met zo'n verbreekcontact?"}, {13, "'NIET'"},
+        {14, "enkelpolige schakelaar"}, {14, "ingedrukt"}, {16, "uitgangen"}, {16, "ingangen"},
+        {19, "PARALLEL"}, {20, "'s1 EN s2'"}, {21, "SERIE"}, {22, "Light Emitting Diode"},
+        {24, "Anode. (Plus)"}, {24, "Kathode. (Min)"}, {26, "weerstand"}, {27, "spert"},
+        {33, "Verder"}, {33, "Veel succes met het maken van de toets."}};
+    for (const auto& [stap, woord] : rijen) QTest::addRow("%d %s", stap, woord) << stap << QString::fromUtf8(woord);
+  }
+  void kernwoorden() {
+    QFETCH(int, stap);
+    QFETCH(QString, woord);
+    QVERIFY2(les1Zinnen(stap, {}).join(QLatin1Char(' ')).contains(woord), qPrintable(woord));
   }
 
   void stap13VanuitStap14() {

@@ -258,6 +258,31 @@ class TestFormEvents : public QObject {
     QCOMPARE(l.List(0), QString());
   }
 
+  // Only a left press chooses a line; every button's press still reaches the handler.
+  void onlyTheLeftButtonChoosesALine_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("left") << int(Qt::LeftButton) << 1;
+    QTest::newRow("right") << int(Qt::RightButton) << -1;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << -1;
+  }
+  void onlyTheLeftButtonChoosesALine() {
+    QFETCH(int, button);
+    QFETCH(int, chosen);
+    QWidget host;
+    ListBox& l = createControl<ListBox>(&host, 0, 0, 100, 100);
+    for (const char* s : {"3A", "3B", "3C"}) l.AddItem(QString::fromUtf8(s));
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    int presses = 0;
+    l.events().MouseDown = [&](int, int, int, float, float) { ++presses; };
+    const QPoint onSecondLine = l.visualItemRect(l.item(1)).center();
+    QTest::mousePress(l.viewport(), static_cast<Qt::MouseButton>(button), {}, onSecondLine);
+    QTest::mouseRelease(l.viewport(), static_cast<Qt::MouseButton>(button), {}, onSecondLine);
+    QCOMPARE(l.ListIndex(), chosen);
+    QCOMPARE(presses, 1);
+  }
+
   void timersTickOnlyWhileEnabled() {
     QObject owner;
     int ticks = 0;

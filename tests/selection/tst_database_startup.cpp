@@ -151,6 +151,10 @@ class TestDatabaseStartup : public QObject {
     QTest::newRow("no path") << QStringList{"--teacher-password", "x"} << QByteArray() << 1 << "";
     QTest::newRow("two paths") << QStringList{"@", "@"} << QByteArray() << 1 << "";
     QTest::newRow("unknown option") << QStringList{"--overwrite", "@"} << QByteArray() << 1 << "";
+    // The login box takes 10 characters: a longer or an empty password would lock the teacher out.
+    QTest::newRow("password of 11 characters")
+        << QStringList{"--teacher-password", "0123456789A", "@"} << QByteArray() << 1 << "";
+    QTest::newRow("empty password") << QStringList{"--teacher-password", "", "@"} << QByteArray() << 1 << "";
   }
   void toolMakesAFreshDatabaseAndNeverOverwrites() {
     QFETCH(QStringList, arguments);

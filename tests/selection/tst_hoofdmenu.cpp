@@ -1,5 +1,7 @@
 // The main menu window: loading and scaling, activation, hover over pictures, panels and
 // buttons, the two buttons and the interface search keys.
+#include <cmath>
+
 #include "tst_hoofdmenu_omgeving.h"
 
 using namespace kwil;
@@ -63,6 +65,7 @@ class TestHoofdmenu : public QObject {
     QFETCH(QSize, scherm);
     QFETCH(int, dikte);
     o.basis.screen->size = scherm;
+    o.menu->Panel(2).setBorderWidth(2);
     Hoofdmenu& m = o.toon();
     const float sx = scherm.width() / 640.0f, sy = scherm.height() / 480.0f;
     QCOMPARE(state().SchaalX, sx);
@@ -80,6 +83,9 @@ class TestHoofdmenu : public QObject {
     QVERIFY(qAbs(m.Panel(12).Left() - 96 * 15 * sx) <= 15);
     QVERIFY(qAbs(m.Command(2).Top() - 64 * 15 * sy) <= 15);
     QVERIFY(qAbs(m.Command(1).FontSize() - 12 * sy) < 0.5);
+    // Button heights are not cut to a multiple of 15 twips; a panel's border grows with the width.
+    QCOMPARE(m.Command(1).Height(), std::round(30 * sy) * 15.0f);
+    QCOMPARE(m.Panel(2).BorderWidth(), int(std::nearbyint(2 * sx)));
     // The lower line lies along the bottom edge of the pictures, as wide as the window.
     const float onderkant = m.ImageBox(1).Top() + m.ImageBox(1).Height() + dikte / 2.0f;
     QCOMPARE(m.Lijn(2).Y1(), onderkant);
@@ -106,7 +112,14 @@ class TestHoofdmenu : public QObject {
     s.Uitgangen = 0x55;
     s.Hoofdstuk = 3;
     o.hw->k8055->digital[0] = 4;  // s3 held while the menu appears
+    int pompen = 0;
+    bool zichtbaarBijLezen = false;  // the window is already on screen when it reads the inputs
+    o.basis.events->onPump = [&] {
+      if (++pompen == 1) zichtbaarBijLezen = o.menu->isVisible();
+    };
     Hoofdmenu& m = o.toon();
+    o.basis.events->onPump = {};
+    QVERIFY(zichtbaarBijLezen);
     QCOMPARE(m.Panel(1).Caption(), QStringLiteral("Anna\rde Vries"));
     QCOMPARE(s.Hoofdstuk, 0);
     QVERIFY(m.TijdInterval.Enabled());
@@ -174,6 +187,26 @@ class TestHoofdmenu : public QObject {
       QCOMPARE(o.plaatje(n), onbediendKleur(n));
       QCOMPARE(m.Panel(2 * n + 2).BackColor(), 0x55552D);
     }
+  }
+
+  // A picture left pressed goes back at the next move over a picture without a mouse button.
+  void plainMoveReleasesAPressedPicture_data() {
+    QTest::addColumn<int>("naar");
+    QTest::addColumn<int>("geluiden");
+    QTest::newRow("onto another picture") << 3 << 1;
+    QTest::newRow("onto the same picture, no sound") << 2 << 0;
+  }
+  void plainMoveReleasesAPressedPicture() {
+    QFETCH(int, naar);
+    QFETCH(int, geluiden);
+    Hoofdmenu& m = o.toon();
+    MenuOmgeving::druk(m.ImageBox(2));
+    QCOMPARE(o.plaatje(2), bediendKleur(2));
+    MenuOmgeving::beweeg(m.ImageBox(naar));
+    QCOMPARE(o.plaatje(2), onbediendKleur(2));
+    QCOMPARE(state().IngedruktPlaatje, 0);
+    QCOMPARE(state().OplichtendPlaatje, naar);
+    QCOMPARE(o.overGeluiden(), geluiden);
   }
 
   void hoverOverButtons_data() {

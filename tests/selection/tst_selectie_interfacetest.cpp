@@ -208,6 +208,33 @@ class TestSelectieInterfacetest : public QObject {
     QCOMPARE(helpTekst(0, 0, {}, {}), QStringLiteral("Nog niet klaar."));
   }
 
+  // The help of the steps the rows above do not reach, with the captions the window passes.
+  void helpTextsOfTheOtherSteps_data() {
+    QTest::addColumn<int>("stap");
+    QTest::addColumn<QString>("tekst");
+    const QString oeps = QStringLiteral("\r'&Oeps.... Ik heb iets fout gedaan.'");
+    QTest::newRow("step 2") << 2
+                            << "Kijk goed of je naam in de lijst staat!\rStaat je naam in de lijst, klik daar dan 1 keer "
+                               "op.\r\rStaat je naam niet in de lijst, klik dan op:\r'Mijn naam staat niet in de lijst.'"
+                               "\r\rHeb je iets fout gedaan, klik dan op:" + oeps;
+    QTest::newRow("step 3") << 3
+                            << "Je hebt nog geen wachtwoord.\rJe mag er nu 1 verzinnen.\r\rVergeet je wachtwoord niet."
+                               "\r\rHeb je iets fout gedaan, klik dan op:" + oeps;
+    QTest::newRow("step 4") << 4
+                            << "Voer je wachtwoord in.\rLet er op dat je dit goed doet.\r\rHeb je een verkeerde naam "
+                               "gekozen, klik dan op:" + oeps;
+    QTest::newRow("step 6") << 6
+                            << "Typ je voornaam en achternaam in.\rEen tussenvoegsel is bijvoorbeeld 'van de'.\r\rHeb je "
+                               "iets verkeerd gedaan, klik dan op:" + oeps;
+  }
+  void helpTextsOfTheOtherSteps() {
+    QFETCH(int, stap);
+    QFETCH(QString, tekst);
+    QCOMPARE(helpTekst(stap, 0, QStringLiteral("Mijn naam staat niet in de lijst."),
+                       QStringLiteral("&Oeps.... Ik heb iets fout gedaan.")),
+             tekst);
+  }
+
   // A click on the logo shows the version box, every line ended by a carriage return.
   void versionBox() {
     begin();
@@ -222,17 +249,21 @@ class TestSelectieInterfacetest : public QObject {
     QCOMPARE(regels[3], QStringLiteral("Zondag 17-9-2023"));
   }
 
-  // At most one of the buttons and the list is drawn in the hover colour.
+  // At most one of the buttons and the list is drawn in the hover colour. The pointer really
+  // moves over each control, so the way a move reaches the window's handlers counts too.
   void hover_data() {
-    QTest::addColumn<QStringList>("bewegingen");  // "knop N", "lijst", "label", "paneel", "tekst", "venster"
+    QTest::addColumn<QStringList>("bewegingen");  // "knop N", "lijst", "label", "paneel", "tekst", "titel",
+                                                  // "logo", "venster"; "klik N" clicks a button first
     QTest::addColumn<int>("knop");                // button in the hover colour, 0 = none
     QTest::addColumn<bool>("lijst");
     QTest::newRow("button to button") << QStringList{"knop 2", "knop 4"} << 4 << false;
     QTest::newRow("same button again") << QStringList{"knop 2", "knop 2"} << 2 << false;
     QTest::newRow("list to button") << QStringList{"lijst", "knop 1"} << 1 << false;
     QTest::newRow("button to list") << QStringList{"knop 5", "lijst"} << 0 << true;
-    QTest::newRow("button to text box") << QStringList{"knop 3", "tekst"} << 3 << false;
-    QTest::newRow("button to label") << QStringList{"knop 3", "label"} << 0 << false;
+    QTest::newRow("button to text box") << QStringList{"klik 3", "knop 3", "tekst"} << 3 << false;
+    QTest::newRow("button to title") << QStringList{"knop 1", "titel"} << 1 << false;
+    QTest::newRow("list to logo") << QStringList{"lijst", "logo"} << 0 << true;
+    QTest::newRow("button to label") << QStringList{"klik 3", "knop 3", "label"} << 0 << false;
     QTest::newRow("list to panel") << QStringList{"lijst", "paneel"} << 0 << false;
     QTest::newRow("button to background") << QStringList{"knop 1", "venster"} << 0 << false;
   }
@@ -241,12 +272,20 @@ class TestSelectieInterfacetest : public QObject {
     QFETCH(int, knop);
     QFETCH(bool, lijst);
     begin();
+    QTest::mouseMove(s_, QPoint(1, 1));  // the pointer enters the window
     for (const QString& b : bewegingen) {
-      if (b.startsWith(QLatin1String("knop"))) s_->Command.events().MouseMove(b.mid(5).toInt(), 0, 0, 10, 10);
-      else if (b == QLatin1String("lijst")) s_->List->events().MouseMove(0, 0, 0, 10, 10);
-      else if (b == QLatin1String("label")) s_->Label.events().MouseMove(1, 0, 0, 10, 10);
-      else if (b == QLatin1String("paneel")) s_->Panel.events().MouseMove(4, 0, 0, 10, 10);
-      else if (b == QLatin1String("venster")) QTest::mouseMove(s_, QPoint(2, 2));
+      const int n = b.section(QLatin1Char(' '), 1).toInt();
+      QWidget* onder = nullptr;
+      if (b.startsWith(QLatin1String("klik"))) QTest::mouseClick(&s_->Command(n), Qt::LeftButton);
+      else if (b.startsWith(QLatin1String("knop"))) onder = &s_->Command(n);
+      else if (b == QLatin1String("lijst")) onder = s_->List->viewport();
+      else if (b == QLatin1String("label")) onder = &s_->Label(4);
+      else if (b == QLatin1String("paneel")) onder = &s_->Panel(4);
+      else if (b == QLatin1String("tekst")) onder = &s_->Text(4);
+      else if (b == QLatin1String("titel")) onder = &s_->PictureBox(1);
+      else if (b == QLatin1String("logo")) onder = s_->ImageLogo;
+      else if (b == QLatin1String("venster")) onder = s_;
+      if (onder) QTest::mouseMove(onder, QPoint(3, 3));
     }
     for (int i = 1; i <= 5; ++i)
       QCOMPARE(s_->Command(i).BackColor(), i == knop ? KleurKnopOnderMuis : KleurKnopNormaal);

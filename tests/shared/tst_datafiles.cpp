@@ -1,4 +1,5 @@
 #include <sys/time.h>
+#include <time.h>
 
 #include <QtTest>
 
@@ -142,12 +143,18 @@ class TestDataFiles : public QObject {
     for (int i = 0; i < 500; ++i) QVERIFY(makeFile(folder + QStringLiteral("/Img%1.bmp").arg(i)));
     QVERIFY(ageFolder(folder));
     QVERIFY(ageFolder(root.path()));
-    QElapsedTimer timer;
-    timer.start();
+    // The time this thread itself spends, so other programs keeping the machine busy do not count.
+    const auto cpuMs = [] {
+      timespec t{};
+      ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+      return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+    };
+    const qint64 start = cpuMs();
     for (int i = 0; i < 2000; ++i)
       QVERIFY(!findFileIgnoringCase(root.path(), QStringLiteral("\\afbeeldingen\\IMG%1.BMP").arg(i % 500))
                    .isEmpty());
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+    const qint64 spent = cpuMs() - start;
+    QVERIFY2(spent < 1000, qPrintable(QString::number(spent) + " ms"));
   }
 };
 

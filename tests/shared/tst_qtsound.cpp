@@ -63,10 +63,7 @@ class TestQtSound : public QObject {
 
   void wavPlaysToTheEnd() {
     QtWavPlayer wav;
-    QElapsedTimer timer;
-    timer.start();
     wav.play(shortWav_);
-    QVERIFY2(timer.elapsed() < 1000, "play must not wait for the sound");
     QMediaPlayer* player = wav.mediaPlayer();
     QVERIFY(player);
     QVERIFY(reaches(player, QMediaPlayer::PlayingState));
@@ -77,9 +74,12 @@ class TestQtSound : public QObject {
 
   void newSoundCutsOffTheOld() {
     QtWavPlayer wav;
-    wav.play(longWav_);
-    QVERIFY(reaches(wav.mediaPlayer(), QMediaPlayer::PlayingState));
     QElapsedTimer timer;
+    timer.start();
+    wav.play(longWav_);
+    // Measured against the sound's own length, so a busy machine cannot make it fail.
+    QVERIFY2(timer.elapsed() < 4000, "play must not wait for the sound");
+    QVERIFY(reaches(wav.mediaPlayer(), QMediaPlayer::PlayingState));
     timer.start();
     wav.play(shortWav_);
     QCOMPARE(wav.mediaPlayer()->source(), QUrl::fromLocalFile(shortWav_));

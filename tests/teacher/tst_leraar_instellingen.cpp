@@ -111,6 +111,13 @@ class TstLeraarInstellingen : public QObject {
     QTest::newRow("een spatie telt") << " "
                                      << " "
                                      << "Het nieuwe wachtwoord is opgeslagen.";
+    QTest::newRow("tien tekens") << "0123456789"
+                                 << "0123456789"
+                                 << "Het nieuwe wachtwoord is opgeslagen.";
+    QTest::newRow("elf tekens past niet in het inlogvak")
+        << "0123456789A"
+        << "leraar"
+        << "Een wachtwoord mag hoogstens 10 tekens hebben. Het wachtwoord is niet gewijzigd.";
     QTest::newRow("leeg of geannuleerd") << ""
                                          << "leraar"
                                          << "Een leeg wachtwoord kan niet. Het wachtwoord is niet gewijzigd.";

@@ -261,6 +261,14 @@ class TestToetsen : public QObject {
     QVERIFY(windowAs<Hoofdmenu>(WindowId::Hoofdmenu)->isVisible());
   }
 
+  // A push button held while the window loads is read then, and is no change to react to.
+  void firstLoadReadsTheButtonsAlreadyHeld() {
+    o.hw->k8055->digital[0] = 0b1;  // s1 held
+    o.startToets(1);
+    QVERIFY(state().Ingang[3]);
+    QCOMPARE(state().VorigeIngangen, state().Ingangen);
+  }
+
   void windowScalesWithoutRefusingOrRounding_data() {
     QTest::addColumn<QSize>("scherm");
     QTest::addColumn<int>("knopHoogte");  // Command(1), design 32 pixels

@@ -75,6 +75,40 @@ class TestVraagbank : public QObject {
     QVERIFY2(metInterface >= 1, "every test has a question that uses the interface");
   }
 
+  // Where the four answers of an interface question are themselves switching formulas, the
+  // right one (and only that one) behaves as the circuit the pupil operates.
+  void formulaAnswersMatchTheirCircuit_data() {
+    QTest::addColumn<int>("les");
+    for (int les = 1; les <= 5; ++les) QTest::newRow(qPrintable(QStringLiteral("les %1").arg(les))) << les;
+  }
+  void formulaAnswersMatchTheirCircuit() {
+    QFETCH(int, les);
+    const Vraagbank bank = *vraagbank(les);
+    for (int nr = 1; nr <= bank.vragen.size(); ++nr) {
+      const ToetsVraag& v = bank.vragen.at(nr - 1);
+      if (!v.gebruiktInterface()) continue;
+      QList<SchakelRegel> formules;
+      for (const QStringList& a : v.antwoorden) {
+        QString fout;
+        if (auto r = SchakelRegel::lees(a.join(QLatin1Char(' ')), fout)) formules.append(*r);
+      }
+      if (formules.size() != 4) continue;
+      for (int k = 1; k <= 4; ++k) {
+        const SchakelRegel& formule = formules.at(k - 1);
+        bool zelfde = false;
+        for (const SchakelRegel& r : v.schakeling) {
+          if (r.uitgang() != formule.uitgang()) continue;
+          zelfde = true;
+          for (int m = 0; m < 32; ++m) zelfde = zelfde && r.aan(knoppen(m)) == formule.aan(knoppen(m));
+        }
+        QVERIFY2(zelfde == (k == v.goed), qPrintable(QStringLiteral("les %1 vraag %2 antwoord %3")
+                                                         .arg(les)
+                                                         .arg(nr)
+                                                         .arg(QChar('A' + k - 1))));
+      }
+    }
+  }
+
   void faultsAreFoundWithTheirLine_data() {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<int>("regel");

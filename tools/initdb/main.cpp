@@ -31,6 +31,9 @@ int main(int argc, char* argv[]) {
     }
   }
   if (path.isEmpty()) return fail(QString::fromLatin1(kUsage));
+  // The program's password box takes at most 10 characters; a longer password could never be typed.
+  if (teacherPassword.isEmpty() || teacherPassword.size() > 10)
+    return fail(QStringLiteral("kwilmora-initdb: het leraarwachtwoord moet 1 tot 10 tekens hebben\n"));
   const kwil::DbStatus status = kwil::createDatabase(path, teacherPassword);
   if (!status.ok()) return fail(QStringLiteral("kwilmora-initdb: %1 (%2)\n").arg(status.message(), status.detail));
   return 0;

@@ -205,8 +205,11 @@ void LessonWindow::kopieer(int offset) {
   ++kopieen_;
   // Rows the shifted copy does not reach show the box's background, so the page slides over it.
   doel.image().fill(vbColor(doel.BackColor()));
-  bitBlt(doel, 0, 0, rondAf(config_.kopieBreedte * s.SchaalX), rondAf(config_.kopieHoogte * s.SchaalY), canvas(), 0,
-         offset);
+  const int breedte = rondAf(config_.kopieBreedte * s.SchaalX), hoogte = rondAf(config_.kopieHoogte * s.SchaalY);
+  // The copy repaints the box; a pass whose rows all lie outside the canvas (the first of a
+  // page rising from below) copies nothing, yet the pupil must see the emptied box at once.
+  if (!QRect(0, offset, breedte, hoogte).intersects(canvas().image().rect())) doel.repaint();
+  bitBlt(doel, 0, 0, breedte, hoogte, canvas(), 0, offset);
 }
 
 void LessonWindow::schuif(Schuif soort) {
@@ -225,7 +228,12 @@ void LessonWindow::TijdInterval_Timer() {
   KwilState& s = state();
   TijdInterval.setEnabled(false);
   const int bouw = paginaBouwen_;
-  if (!s.ToetsEmulatie) LeesIngangen();
+  if (!s.ToetsEmulatie) {
+    LeesIngangen();
+    // An F key pressed while the read let events run has ticked for itself; the keys, not the
+    // value read before they went down, are the input now.
+    if (s.ToetsEmulatie) bouwIngangenOp();
+  }
   // Reading lets other events run: when they turned the page or left the lesson, this tick
   // belongs to a page that is gone; the click that did it has set the timer for the new one.
   if (bouw != paginaBouwen_ || s.Verlaten) return;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -115,7 +116,21 @@ void Form::Hide() {
 void Form::Maximise() {
   const QSize size = platform().screen ? platform().screen->maximisedSize() : QSize(640, 480);
   resize(size);
-  if (realWindowSystem()) setWindowState(windowState() | Qt::WindowMaximized);
+  if (!realWindowSystem()) return;
+  setWindowState(windowState() | Qt::WindowMaximized);
+  // A window manager maximises asynchronously and keeps the title bar out of the inner area.
+  // The scale factors must come from that inner area, or the bottom row of a window falls off
+  // the screen: wait briefly for the manager's answer. Without a manager (a bare X server)
+  // nothing changes and the screen's size stands.
+  // The window's activation must not run inside this wait (the loading that called it is not
+  // done), so it is held back; the Show that follows the loading makes the window current.
+  if (!isVisible()) return;
+  waitingForMaximise_ = true;
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < 400 && height() >= size.height())
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  waitingForMaximise_ = false;
 }
 
 float Form::ScaleWidth() const { return static_cast<float>(width()); }
@@ -137,7 +152,7 @@ bool Form::event(QEvent* e) {
     case QEvent::WindowActivate:
       // The user brought this window forward; the program's own Show has already made it
       // current, and a message box closing brings back the current one.
-      if (loaded_ && isVisible() && currentForm() != this) makeCurrent();
+      if (loaded_ && !waitingForMaximise_ && isVisible() && currentForm() != this) makeCurrent();
       break;
     case QEvent::WindowDeactivate:
       Form_FocusLost();

@@ -78,6 +78,7 @@ class Form : public QWidget {
   void makeCurrent();
   bool loaded_ = false;
   bool loading_ = false;
+  bool waitingForMaximise_ = false;  // activation is not this window's to run yet
   std::int32_t backColor_ = 0xF0F0F0;
 };
 

@@ -138,7 +138,12 @@ void ListBox::appearanceChanged() {
   viewport()->update();
 }
 
-void ListBox::mousePressEvent(QMouseEvent* e) { routeMouse(e, [&] { QListWidget::mousePressEvent(e); }); }
+void ListBox::mousePressEvent(QMouseEvent* e) {
+  // Only the left button chooses a line; the others still reach the window's handlers.
+  routeMouse(e, [&] {
+    if (e->button() == Qt::LeftButton) QListWidget::mousePressEvent(e);
+  });
+}
 void ListBox::mouseReleaseEvent(QMouseEvent* e) { routeMouse(e, [&] { QListWidget::mouseReleaseEvent(e); }); }
 void ListBox::mouseMoveEvent(QMouseEvent* e) { routeMouse(e, [&] { QListWidget::mouseMoveEvent(e); }); }
 void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
