@@ -12,6 +12,11 @@ void ZoekICP12();
 // Looks for an Arduino on COM 1 to 256 (three seconds of waiting per existing port).
 void ZoekArduino();
 
+// The search keys of every window: F11 (key code 122) looks for K8055 cards, F12 (123) for an
+// iCP12 board, each after falling back to the parallel port, and the result is shown. Returns
+// false, doing nothing, for any other key.
+bool ZoekInterfaceMetToets(int keyCode);
+
 // True when COM poort exists and can be opened. One per search, as each search has its own.
 bool ComPoortBestaat(std::int16_t poort);
 bool ArduinoPoortBestaat(std::int16_t poort);

@@ -1,8 +1,22 @@
 #include "interface/interfacedisplay.h"
 
+#include "interface/detection.h"
 #include "shared/kwilstate.h"
 
 namespace kwil {
+
+bool ZoekInterfaceMetToets(int keyCode) {
+  constexpr int kF11 = 122;
+  constexpr int kF12 = 123;
+  if (keyCode != kF11 && keyCode != kF12) return false;
+  state().InterfaceSoort = SoortParallel;
+  if (keyCode == kF11)
+    ZoekVellemanKaarten();
+  else
+    ZoekICP12();
+  ToonInterface();
+  return true;
+}
 
 InterfaceDisplay& interfaceDisplay() {
   static InterfaceDisplay display;

@@ -200,14 +200,7 @@ void Hoofdmenu::Form_Activate() {
 }
 
 void Hoofdmenu::Form_KeyDown(int& keyCode, int) {
-  constexpr int kF11 = vbKeyF12 - 1;
-  if (keyCode != kF11 && keyCode != vbKeyF12) return;
-  state().InterfaceSoort = SoortParallel;
-  if (keyCode == kF11)
-    ZoekVellemanKaarten();
-  else
-    ZoekICP12();
-  ToonInterface();
+  ZoekInterfaceMetToets(keyCode);
 }
 
 void Hoofdmenu::Command_Click(int index) {

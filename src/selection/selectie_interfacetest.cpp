@@ -20,7 +20,6 @@ constexpr std::int32_t kLampUit = 128;
 constexpr std::int32_t kKnopIngedrukt = 0xFFFF;
 constexpr std::int32_t kKnopLos = 0x4040;
 constexpr std::int32_t kInstructieDonker = 0xC07B01;
-constexpr int kF11 = vbKeyF1 + 10;
 
 // A pattern of 1 to 255, formed as 256 raised to a uniform power below 1: small values (only
 // the lower outputs lit) come up as often as large ones. The generator is seeded from the
@@ -61,14 +60,7 @@ void Selectie::Form_Deactivate() {
 }
 
 void Selectie::Form_KeyDown(int& keyCode, int) {
-  if (keyCode != kF11 && keyCode != vbKeyF12) return;
-  state().InterfaceSoort = SoortParallel;
-  if (keyCode == vbKeyF12) {
-    ZoekICP12();
-  } else {
-    ZoekVellemanKaarten();
-  }
-  ToonInterface();
+  ZoekInterfaceMetToets(keyCode);
 }
 
 void Selectie::ImageLogo_Click() { MsgBox(versieTekst()); }

@@ -177,14 +177,7 @@ void Leraarmodule::Form_Activate() {
 }
 
 void Leraarmodule::Form_KeyDown(int& keyCode, int) {
-  if (keyCode != 122 && keyCode != vbKeyF12) return;
-  state().InterfaceSoort = SoortParallel;
-  if (keyCode == 122)
-    ZoekVellemanKaarten();
-  else
-    ZoekICP12();
-  ToonInterface();
-  toonInstellingen();
+  if (ZoekInterfaceMetToets(keyCode)) toonInstellingen();
 }
 
 void Leraarmodule::Form_MouseMove(int, int, float, float) {

@@ -166,15 +166,7 @@ void Toetsen::naarHoofdmenu() {
 
 void Toetsen::Form_KeyDown(int& keyCode, int) {
   KwilState& s = state();
-  if (keyCode == 122 || keyCode == 123) {
-    s.InterfaceSoort = SoortParallel;
-    if (keyCode == 122)
-      ZoekVellemanKaarten();
-    else
-      ZoekICP12();
-    ToonInterface();
-    return;
-  }
+  if (ZoekInterfaceMetToets(keyCode)) return;
   if (keyCode >= kF1 && keyCode < kF1 + 5) {
     s.FToetsSchakelaar[keyCode - kF1 + 1] = true;
     toonSchakeling();

@@ -132,14 +132,8 @@ void LessonWindow::Form_KeyDown(int& keyCode, int shift) {
   }
   if (keyCode >= vbKeyF1 && keyCode <= vbKeyF1 + 4) {
     if (isFToetsStap(s.Stap)) fToetsOmlaag(keyCode - vbKeyF1 + 1);
-  } else if (keyCode == vbKeyF1 + 10) {
-    s.InterfaceSoort = SoortParallel;
-    ZoekVellemanKaarten();
-    ToonInterface();
-  } else if (keyCode == vbKeyF12) {
-    s.InterfaceSoort = SoortParallel;
-    ZoekICP12();
-    ToonInterface();
+  } else {
+    ZoekInterfaceMetToets(keyCode);
   }
 }
 
