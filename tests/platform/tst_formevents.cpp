@@ -136,6 +136,27 @@ class TestFormEvents : public QObject {
     QCOMPARE(f.log.count(QStringLiteral("KeyUp %1 %2").arg(vbCode).arg(shift)), 1);
   }
 
+  // A held key's repeats come as release-and-press pairs; only the real release is a KeyUp.
+  void heldKeyRepeatsAreNoRelease() {
+    RecordingForm f;
+    f.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QWidget* target = f.Command(1).widget();
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    f.log.clear();
+    QTest::sendKeyEvent(QTest::Press, target, Qt::Key_F1, QString(), Qt::NoModifier);
+    for (int i = 0; i < 3; ++i) {
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier, QString(), true);
+      QApplication::sendEvent(target, &release);
+      QKeyEvent again(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier, QString(), true);
+      QApplication::sendEvent(target, &again);
+    }
+    QCOMPARE(f.log.count(QStringLiteral("KeyUp 112 0")), 0);
+    QTest::sendKeyEvent(QTest::Release, target, Qt::Key_F1, QString(), Qt::NoModifier);
+    QCOMPARE(f.log.count(QStringLiteral("KeyUp 112 0")), 1);
+  }
+
   void formCanTakeAKeyFromTheControl() {
     RecordingForm f;
     f.Show();

@@ -52,6 +52,10 @@ class KeyPreviewFilter : public QObject {
     auto* form = qobject_cast<Form*>(w->window());
     if (!form) return false;
     auto* key = static_cast<QKeyEvent*>(e);
+    // A held key repeats as release-and-press pairs on some window systems; the key is still
+    // down, so such a release must not reach the form (an F key standing in for a push button
+    // would seem to let go between two polls).
+    if (e->type() == QEvent::KeyRelease && key->isAutoRepeat()) return false;
     int code = vbKeyCode(key->key());
     if (code == 0) return false;
     const int shift = vbShiftFlags(key->modifiers());
