@@ -128,7 +128,17 @@ void Form::Maximise() {
   // nothing changes and the screen's size stands.
   // The window's activation must not run inside this wait (the loading that called it is not
   // done), so it is held back; the Show that follows the loading makes the window current.
-  if (!isVisible()) return;
+  if (!isVisible()) {
+    // Not on the screen yet (a window loaded before its first show): the decorations the
+    // window manager gives a window already shown are the ones this one will get.
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+      if (other == this || !other->isVisible() || !qobject_cast<Form*>(other)) continue;
+      const QSize decorations = other->frameGeometry().size() - other->geometry().size();
+      if (decorations.isValid() && !decorations.isNull()) resize(size - decorations);
+      break;
+    }
+    return;
+  }
   waitingForMaximise_ = true;
   QElapsedTimer waited;
   waited.start();
