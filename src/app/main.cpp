@@ -4,6 +4,7 @@
 
 #include "app/realplatform.h"
 #include "app/vensters.h"
+#include "app/vertaling.h"
 #include "platform/forms/fonts.h"
 #include "selection/selectie.h"
 #include "shared/windows.h"
@@ -17,10 +18,14 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Kwilmora"));
   // Windows are hidden and shown in turn; the program ends only by "Stoppen" or a fatal check.
   QApplication::setQuitOnLastWindowClosed(false);
+  kwil::installDutchTranslations(app);
   kwil::installRealPlatform();
   kwil::installFontSubstitutes();
   kwil::registerProgramWindows();
 
   kwil::windowAs<kwil::Selectie>(kwil::WindowId::Selectie)->Show();
-  return app.exec();
+  const int status = app.exec();
+  // The windows go before the application object they live in.
+  kwil::resetWindows();
+  return status;
 }

@@ -50,7 +50,7 @@ class TestFormScaling : public QObject {
     QCOMPARE(form.ScaleWidth(), float(screen.width()));
     bool ended = false;
     try {
-      if (refuse640) refuseScreen640(f);
+      if (refuse640) refuseScreen640();
     } catch (const ProgramEnded&) {
       ended = true;
     }

@@ -2,16 +2,20 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
+#include <QEventLoop>
+#include <functional>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
+#include <QWindow>
 
 #include "platform/endprogram.h"
 #include "platform/forms/colors.h"
 #include "platform/forms/keys.h"
+#include "platform/forms/windowmanager.h"
 #include "platform/services.h"
 
 namespace kwil {
@@ -27,6 +31,29 @@ bool realWindowSystem() {
   const QString name = QGuiApplication::platformName();
   return name != QLatin1String("offscreen") && name != QLatin1String("minimal");
 }
+// Calls back when the window system tells a window something about its size, place, state
+// or visibility.
+class WindowNews : public QObject {
+ public:
+  explicit WindowNews(std::function<void()> onNews) : onNews_(std::move(onNews)) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    switch (e->type()) {
+      case QEvent::Resize:
+      case QEvent::Move:
+      case QEvent::Expose:
+      case QEvent::WindowStateChange:
+        onNews_();
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> onNews_;
+};
+
 }  // namespace
 
 // Gives every key to the form of the widget that receives it, before that widget. A key event
@@ -43,15 +70,15 @@ class KeyPreviewFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* e) override {
     if ((e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) || !watched->isWidgetType())
       return false;
-    auto* w = static_cast<QWidget*>(watched);
-    const bool propagated = e == lastEvent_ && e->type() == lastType_ && lastReceiver_ && lastReceiver_->parentWidget() == w;
-    lastEvent_ = e;
-    lastType_ = e->type();
-    lastReceiver_ = w;
-    if (propagated) return false;
-    auto* form = qobject_cast<Form*>(w->window());
-    if (!form) return false;
     auto* key = static_cast<QKeyEvent*>(e);
+    // A key event that the focused control ignores is handed on to its parents as the same
+    // event object; the form must see it once. The mark is kept on the event itself: a record
+    // of the last event seen is overwritten when the form's own handler lets other events run
+    // (a search that waits for a board), and the press travelling on would count twice.
+    if (key->timestamp() & kSeenByForm) return false;
+    key->setTimestamp(key->timestamp() | kSeenByForm);
+    auto* form = qobject_cast<Form*>(static_cast<QWidget*>(watched)->window());
+    if (!form) return false;
     // A held key repeats as release-and-press pairs on some window systems; the key is still
     // down, so such a release must not reach the form (an F key standing in for a push button
     // would seem to let go between two polls).
@@ -68,9 +95,9 @@ class KeyPreviewFilter : public QObject {
 
  private:
   using QObject::QObject;
-  const QEvent* lastEvent_ = nullptr;
-  QEvent::Type lastType_ = QEvent::None;
-  QPointer<QWidget> lastReceiver_;
+  // The top bit of the event's time stamp: window systems count milliseconds from zero and
+  // never reach it.
+  static constexpr quint64 kSeenByForm = quint64(1) << 63;
 };
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -118,33 +145,70 @@ void Form::Hide() {
 }
 
 void Form::Maximise() {
-  const QSize size = platform().screen ? platform().screen->maximisedSize() : QSize(640, 480);
-  resize(size);
-  if (!realWindowSystem()) return;
-  setWindowState(windowState() | Qt::WindowMaximized);
-  // A window manager maximises asynchronously and keeps the title bar out of the inner area.
-  // The scale factors must come from that inner area, or the bottom row of a window falls off
-  // the screen: wait briefly for the manager's answer. Without a manager (a bare X server)
-  // nothing changes and the screen's size stands.
-  // The window's activation must not run inside this wait (the loading that called it is not
-  // done), so it is held back; the Show that follows the loading makes the window current.
-  if (!isVisible()) {
-    // Not on the screen yet (a window loaded before its first show): the decorations the
-    // window manager gives a window already shown are the ones this one will get.
-    for (QWidget* other : QApplication::topLevelWidgets()) {
-      if (other == this || !other->isVisible() || !qobject_cast<Form*>(other)) continue;
-      const QSize decorations = other->frameGeometry().size() - other->geometry().size();
-      if (decorations.isValid() && !decorations.isNull()) resize(size - decorations);
-      break;
-    }
+  const QSize available = platform().screen ? platform().screen->maximisedSize() : QSize(640, 480);
+  if (!realWindowSystem() || !windowManagerRunning()) {
+    // Nobody answers a request to maximise: the window takes the whole area itself.
+    resize(available);
+    if (realWindowSystem()) setWindowState(windowState() | Qt::WindowMaximized);
     return;
   }
+  setWindowState(windowState() | Qt::WindowMaximized);
+  if (!isVisible()) {
+    // Not on the screen yet (a window loaded before its first show): it will be shown
+    // maximised, with the decorations the window manager gives a window already shown.
+    resize(innerSizeOf(available, decorationsOfAShownForm()));
+    return;
+  }
+  waitForWindowManager(available);
+}
+
+QMargins Form::decorationsOfAShownForm() const {
+  for (QWidget* other : QApplication::topLevelWidgets()) {
+    if (other == this || !other->isVisible() || !qobject_cast<const Form*>(other)) continue;
+    const QRect frame = other->frameGeometry();
+    const QRect inner = other->geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+  }
+  return {};
+}
+
+// The scale factors come from the inner area of the maximised window, without the title bar,
+// or the bottom row of a window falls off the screen. The window manager maximises when it
+// gets round to it, so the window waits (sleeping until the window system has news) until
+// its frame fills the available area; a manager that never answers gets the available area
+// less the window's frame. The window's activation must not run inside this wait (the loading
+// that called it is not done), so it is held back; the Show that follows makes it current.
+void Form::waitForWindowManager(const QSize& available) {
+  constexpr int kLongestWaitMs = 3000;
+  auto maximised = [&] {
+    return windowHandle() && windowHandle()->isExposed() && frameFillsArea(frameGeometry().size(), available);
+  };
   waitingForMaximise_ = true;
-  QElapsedTimer waited;
-  waited.start();
-  while (waited.elapsed() < 400 && height() >= size.height())
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  if (!maximised()) {
+    QEventLoop wait;
+    auto look = [&] {
+      if (maximised()) wait.quit();
+    };
+    WindowNews news(look);
+    installEventFilter(&news);
+    if (windowHandle()) windowHandle()->installEventFilter(&news);
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, &wait, &QEventLoop::quit);
+    QTimer lookAgain;  // the frame's extents can change without an event of the window's own
+    QObject::connect(&lookAgain, &QTimer::timeout, &wait, look);
+    giveUp.start(kLongestWaitMs);
+    lookAgain.start(25);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+  }
   waitingForMaximise_ = false;
+  if (!maximised()) {
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    resize(innerSizeOf(available, {inner.left() - frame.left(), inner.top() - frame.top(),
+                                   frame.right() - inner.right(), frame.bottom() - inner.bottom()}));
+  }
 }
 
 float Form::ScaleWidth() const { return static_cast<float>(width()); }

@@ -12,6 +12,7 @@
 //    control does; setting keyCode = 0 keeps the key from the control.
 //  - Closing from the title bar asks Form_QueryUnload; a form that does not cancel is hidden,
 //    and when no other form is left visible the program ends (EndProgram).
+#include <QMargins>
 #include <QWidget>
 #include <cstdint>
 
@@ -28,8 +29,9 @@ class Form : public QWidget {
   void Hide();
   bool Loaded() const { return loaded_; }
 
-  // Maximises the window: its inner size becomes the screen service's maximised size (the
-  // real window is also shown maximised by the window system).
+  // Maximises the window. Its inner size becomes the screen service's maximised size, or, with
+  // a window manager, the inner area the manager leaves once it has maximised the window
+  // (waited for, within a bound, when the window is on the screen).
   void Maximise();
   // Inner size in pixels.
   float ScaleWidth() const;
@@ -76,6 +78,8 @@ class Form : public QWidget {
  private:
   friend class KeyPreviewFilter;
   void makeCurrent();
+  QMargins decorationsOfAShownForm() const;
+  void waitForWindowManager(const QSize& available);
   bool loaded_ = false;
   bool loading_ = false;
   bool waitingForMaximise_ = false;  // activation is not this window's to run yet

@@ -1,6 +1,7 @@
 #include "platform/forms/scaling.h"
 
 #include "platform/forms/form.h"
+#include "platform/services.h"
 #include "platform/vb.h"
 
 namespace kwil {
@@ -10,8 +11,11 @@ ScaleFactors maximiseAndMeasureFactors(Form& form) {
   return {form.ScaleWidth() / 640.0f, form.ScaleHeight() / 480.0f};
 }
 
-void refuseScreen640(const ScaleFactors& factors) {
-  if (factors.x != 1.0f) return;
+void refuseScreen640() {
+  // Decided from the screen, not from the window: a window measured before the window manager
+  // has maximised it is still 640 wide on any screen.
+  const QSize screen = platform().screen ? platform().screen->maximisedSize() : QSize(640, 480);
+  if (screen.width() != 640) return;
   MsgBox(kResolutieTeLaag);
   EndProgram();
 }

@@ -49,9 +49,9 @@ struct ScaleFactors {
 // Maximises the form and returns inner width / 640 and inner height / 480 as floats.
 ScaleFactors maximiseAndMeasureFactors(Form& form);
 
-// A horizontal factor of exactly 1 (a screen 640 pixels wide): the refusal message (OK only,
-// no icon) and the end of the program. Any other factor, smaller ones too, passes.
-void refuseScreen640(const ScaleFactors& factors);
+// A screen exactly 640 pixels wide: the refusal message (OK only, no icon) and the end of the
+// program. Any other width, smaller ones too, passes.
+void refuseScreen640();
 
 // One control: width, height, left, top, font size (and the kind's own rules) by the factors.
 void scaleControlBy(Control& control, float sx, float sy, const ScaleOptions& options);
@@ -65,13 +65,13 @@ void scaleArrayBy(const ControlArray<T>& array, float sx, float sy, const ScaleO
   teller = 0;
 }
 
-// Maximises the form and stores the factors in SchaalX and SchaalY. With refuse640 and
-// SchaalX exactly 1: the refusal message (OK only, no icon) and the end of the program.
+// Maximises the form and stores the factors in SchaalX and SchaalY. With refuse640 on a
+// screen 640 pixels wide: the refusal message (OK only, no icon) and the end of the program.
 inline void maximiseAndMeasure(Form& form, bool refuse640) {
   const ScaleFactors f = maximiseAndMeasureFactors(form);
   state().SchaalX = f.x;
   state().SchaalY = f.y;
-  if (refuse640) refuseScreen640(f);
+  if (refuse640) refuseScreen640();
 }
 
 inline void scaleControl(Control& control, const ScaleOptions& options = {}) {

@@ -92,8 +92,10 @@ void TextBox::appearanceChanged() {
 ListBox::ListBox(QWidget* container) : QListWidget(container), Control(this, container) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setBackColor(0xFFFFFF);
-  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) raiseClick();
+  // Click once the chosen line is the selected one: the current row moves before the
+  // selection follows it, and a handler that reads ListIndex then would see the line before.
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    if (ListIndex() >= 0) raiseClick();
   });
 }
 
