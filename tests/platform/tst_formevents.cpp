@@ -16,6 +16,7 @@ class RecordingForm : public Form {
  public:
   QStringList log;
   int swallowKey = 0;  // key code the form takes away from the controls
+  bool keyDownLetsEventsRun = false;  // like a board search waiting inside the key handler
   ControlArray<CommandButton> Command{QStringLiteral("Command")};
   ControlArray<kwil::Panel> Panel{QStringLiteral("Panel")};
   ControlArray<TextBox> Text{QStringLiteral("Text")};
@@ -52,6 +53,7 @@ class RecordingForm : public Form {
   void Form_KeyDown(int& keyCode, int shift) override {
     log << QStringLiteral("KeyDown %1 %2").arg(keyCode).arg(shift);
     if (keyCode == swallowKey) keyCode = 0;
+    if (keyDownLetsEventsRun) QCoreApplication::processEvents();
   }
   void Form_KeyUp(int& keyCode, int shift) override { log << QStringLiteral("KeyUp %1 %2").arg(keyCode).arg(shift); }
   void Form_MouseMove(int, int, float, float) override { log << "Form_MouseMove"; }
@@ -155,6 +157,36 @@ class TestFormEvents : public QObject {
     QCOMPARE(f.log.count(QStringLiteral("KeyUp 112 0")), 0);
     QTest::sendKeyEvent(QTest::Release, target, Qt::Key_F1, QString(), Qt::NoModifier);
     QCOMPARE(f.log.count(QStringLiteral("KeyUp 112 0")), 1);
+  }
+
+  // A key handler that lets events run (F11 and F12 wait for the boards) may see the key's
+  // release before the press has travelled on from the focused control to its parents; the
+  // press is still one press. A second tap of the same key is a new press.
+  void aTapIsOnePressWhileTheHandlerLetsEventsRun_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("button") << "button";
+    QTest::newRow("button in a panel") << "panelbutton";
+    QTest::newRow("the form itself") << "form";
+  }
+  void aTapIsOnePressWhileTheHandlerLetsEventsRun() {
+    QFETCH(QString, focus);
+    RecordingForm f;
+    f.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QWidget* target = focus == "button"        ? f.Command(1).widget()
+                      : focus == "panelbutton" ? f.Command(2).widget()
+                                               : static_cast<QWidget*>(&f);
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    f.keyDownLetsEventsRun = true;
+    f.log.clear();
+    for (int tap = 1; tap <= 2; ++tap) {
+      QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F12, Qt::NoModifier));
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+      QApplication::sendEvent(target, &press);
+      QCOMPARE(f.log.count(QStringLiteral("KeyDown 123 0")), tap);
+      QCOMPARE(f.log.count(QStringLiteral("KeyUp 123 0")), tap);
+    }
   }
 
   void formCanTakeAKeyFromTheControl() {
@@ -277,6 +309,37 @@ class TestFormEvents : public QObject {
     l.Clear();
     QCOMPARE(l.ListIndex(), -1);
     QCOMPARE(l.List(0), QString());
+  }
+
+  // The click handler reads the line just chosen, whichever way it was chosen: a handler that
+  // fills fields from ListIndex must not show the line chosen before.
+  void clickSeesTheLineChosen_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("mouse") << "mouse";
+    QTest::newRow("arrow key") << "key";
+    QTest::newRow("the program") << "program";
+  }
+  void clickSeesTheLineChosen() {
+    QFETCH(QString, how);
+    QWidget host;
+    ListBox& l = createControl<ListBox>(&host, 0, 0, 100, 100);
+    for (const char* s : {"3A", "3B", "3C"}) l.AddItem(QString::fromUtf8(s));
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    l.setListIndex(0);
+    QStringList seen;
+    l.events().Click = [&](int) { seen << l.Text(); };
+    if (how == "mouse") {
+      const QPoint onSecondLine = l.visualItemRect(l.item(1)).center();
+      QTest::mouseClick(l.viewport(), Qt::LeftButton, {}, onSecondLine);
+    } else if (how == "key") {
+      l.setFocus();
+      QTest::keyClick(&l, Qt::Key_Down);
+    } else {
+      l.setListIndex(1);
+    }
+    QCOMPARE(seen, QStringList{QStringLiteral("3B")});
+    QCOMPARE(l.ListIndex(), 1);
   }
 
   // Only a left press chooses a line; every button's press still reaches the handler.
