@@ -89,11 +89,9 @@ FormulaLayout typesetFormula(const Formula& formula, const QSet<QString>& operat
 
 QImage drawFormula(const Formula& formula, const QSet<QString>& operated, QSize size) {
   const FormulaLayout layout = typesetFormula(formula, operated, size);
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(style::kPaper);
+  QImage image = style::paper(size);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
+  style::smooth(p);
   p.setFont(style::labelFont(kLetterSize));
   for (const FormulaGlyph& g : layout.glyphs) {
     p.setPen(g.live ? style::kLive : style::kInk);

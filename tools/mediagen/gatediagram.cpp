@@ -170,11 +170,9 @@ GateDiagram layoutGates(const Formula& formula, const QSet<QString>& operated, Q
 
 QImage drawGates(const Formula& formula, const QSet<QString>& operated, QSize size) {
   const GateDiagram diagram = layoutGates(formula, operated, size);
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(style::kPaper);
+  QImage image = style::paper(size);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
+  style::smooth(p);
   // Lines carrying a 1 last, so that they are never painted over where two meet.
   for (bool one : {false, true}) {
     p.setPen(pen(one, style::kWire));

@@ -350,11 +350,9 @@ QSet<QString> operatedWithRelays(const Circuit& circuit, const QSet<QString>& pr
 }
 
 QImage drawCircuit(const Circuit& circuit, const QSet<QString>& operated) {
-  QImage image(circuit.size, QImage::Format_RGB32);
-  image.fill(style::kPaper);
+  QImage image = style::paper(circuit.size);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
+  style::smooth(p);
   p.scale(circuit.scale, circuit.scale);
   if (!circuit.caption.isEmpty()) {
     p.setFont(style::labelFont(16));
