@@ -2,6 +2,7 @@
 
 #include "style.h"
 
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
