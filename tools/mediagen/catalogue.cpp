@@ -4,6 +4,7 @@
 #include "gifwriter.h"
 #include "illustrations.h"
 #include "sounds.h"
+#include "switchingformulas.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,17 @@ QList<PictureFile> pictureFiles() {
       const Circuit circuit = family.circuit;
       const QSet<QString> operated = state.operated;
       files.append({state.fileName, familyName, [circuit, operated] { return drawCircuit(circuit, operated); }});
+    }
+  }
+  for (const SwitchingFamily& family : switchingFamilies()) {
+    for (const auto& [view, fileOf] : {std::pair(SwitchingView::Formula, &SwitchingState::formulaFile),
+                                       std::pair(SwitchingView::Gates, &SwitchingState::gatesFile),
+                                       std::pair(SwitchingView::Circuit, &SwitchingState::circuitFile)}) {
+      const QString familyName = family.states.first().*fileOf;
+      for (const SwitchingState& state : family.states) {
+        const QSet<QString> operated = state.operated;
+        files.append({state.*fileOf, familyName, [&family, view, operated] { return family.draw(view, operated); }});
+      }
     }
   }
   for (const Illustration& single : illustrations()) files.append({single.fileName, QString(), single.render});

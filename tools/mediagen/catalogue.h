@@ -15,7 +15,8 @@ struct PictureFile {
   std::function<QImage()> render;
 };
 
-// Circuit families first, in the order of their table, then the single pictures.
+// Circuit families first, in the order of their table, then the pictures of the switching
+// formulas (formula, gates and schema of each circuit in turn), then the single pictures.
 QList<PictureFile> pictureFiles();
 
 // Saves in the format the file name's extension asks for (.bmp, .jpg or .gif).

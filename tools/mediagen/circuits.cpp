@@ -1,40 +1,11 @@
 #include "circuits.h"
 
-#include <QColor>
+#include "circuitparts.h"
 
 namespace kwil::media {
 namespace {
 
-const QColor kRed(235, 20, 20);
-
-Part part(PartKind kind, QPointF from, QPointF to, const QString& label = {}, const QString& switchName = {}) {
-  Part made;
-  made.kind = kind;
-  made.from = from;
-  made.to = to;
-  made.label = label;
-  made.switchName = switchName;
-  made.ledColour = kRed;
-  return made;
-}
-
-Part wire(QPointF a, QPointF b) { return part(PartKind::Wire, a, b); }
-Part make(QPointF a, QPointF b, const QString& name) { return part(PartKind::MakeContact, a, b, name, name); }
-Part breaking(QPointF a, QPointF b, const QString& name) { return part(PartKind::BreakContact, a, b, name, name); }
-Part bell(QPointF a, QPointF b) { return part(PartKind::Bell, a, b, "H"); }
-Part resistor(QPointF a, QPointF b, const QString& label) { return part(PartKind::Resistor, a, b, label); }
-Part led(QPointF a, QPointF b, const QString& label, bool reversed = false) {
-  Part made = part(PartKind::Led, a, b, label);
-  made.reversed = reversed;
-  return made;
-}
-
-Circuit circuit(QSize size, const QList<Terminal>& terminals = {}) {
-  Circuit made;
-  made.size = size;
-  made.terminals = terminals;
-  return made;
-}
+using namespace parts;
 
 // A supply, one switching part and a load in one column, read from top to bottom.
 Circuit column(const QString& supply, const Part& switching, const Part& load) {

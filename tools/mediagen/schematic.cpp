@@ -136,6 +136,15 @@ class Network {
   QList<bool> live_;
 };
 
+QList<bool> liveParts(const Circuit& circuit, const QSet<QString>& operated) {
+  QList<bool> carrying(circuit.parts.size(), false);
+  const Terminal* plus = nullptr;
+  const Terminal* zero = nullptr;
+  for (const Terminal& t : circuit.terminals) (t.plus ? plus : zero) = &t;
+  if (!plus || !zero) return carrying;
+  return Network(circuit, operated).liveParts(key(plus->at), key(zero->at));
+}
+
 QPen linePen(bool live, double width = style::kSymbolLine) {
   QPen pen(live ? style::kLive : style::kInk, width);
   pen.setCapStyle(Qt::RoundCap);
@@ -157,18 +166,18 @@ void drawActuator(QPainter& p, QPointF bladeMiddle) {
 
 // Symbols are drawn around the middle (x, c) of a vertical part; each returns how far the
 // symbol reaches above and below the middle, where the leads end.
-double drawMakeContact(QPainter& p, double x, double c, bool operated, bool live) {
+double drawMakeContact(QPainter& p, double x, double c, bool operated, bool live, bool pushButton) {
   p.setPen(linePen(live));
   const QPointF pivot(x, c + 16);
   const QPointF tip = operated ? QPointF(x + 2, c - 19) : QPointF(x + 16, c - 13);
   p.drawLine(pivot, tip);
   p.setBrush(live ? style::kLive : style::kInk);
   p.drawEllipse(pivot, 2.5, 2.5);
-  drawActuator(p, (pivot + tip) / 2);
+  if (pushButton) drawActuator(p, (pivot + tip) / 2);
   return 16;
 }
 
-double drawBreakContact(QPainter& p, double x, double c, bool operated, bool live) {
+double drawBreakContact(QPainter& p, double x, double c, bool operated, bool live, bool pushButton) {
   p.setPen(linePen(live));
   p.drawLine(QPointF(x, c - 16), QPointF(x + 15, c - 16));  // the fixed contact the blade rests on
   const QPointF pivot(x, c + 16);
@@ -176,7 +185,7 @@ double drawBreakContact(QPainter& p, double x, double c, bool operated, bool liv
   p.drawLine(pivot, tip);
   p.setBrush(live ? style::kLive : style::kInk);
   p.drawEllipse(pivot, 2.5, 2.5);
-  drawActuator(p, (pivot + tip) / 2 + QPointF(operated ? 0 : 2, 0));
+  if (pushButton) drawActuator(p, (pivot + tip) / 2 + QPointF(operated ? 0 : 2, 0));
   return 16;
 }
 
@@ -240,16 +249,28 @@ double drawResistor(QPainter& p, double x, double c, bool live) {
   return 18;
 }
 
-void drawLabel(QPainter& p, const Part& part, double x, double c) {
+// A relay coil: a rectangle, filled while it pulls in.
+double drawCoil(QPainter& p, double x, double c, bool live) {
+  p.setPen(linePen(live));
+  p.setBrush(live ? style::kLiveFill : style::kPaper);
+  p.drawRect(QRectF(x - 14, c - 20, 28, 40));
+  return 20;
+}
+
+void drawLabel(QPainter& p, const Part& part, double x, double c, bool pushButton) {
   if (part.label.isEmpty()) return;
-  const double gap = part.kind == PartKind::Bell ? 48 : part.kind == PartKind::Led ? 30 : isContact(part) ? 40 : 14;
+  const double gap = part.kind == PartKind::Bell  ? 48
+                     : part.kind == PartKind::Led ? 30
+                     : isContact(part)           ? (pushButton ? 40 : 24)
+                     : part.kind == PartKind::Coil ? 22
+                                                   : 14;
   p.setFont(style::labelFont());
   p.setPen(style::kLabel);
   const QRectF box = part.labelLeft ? QRectF(x - 22 - 60, c - 12, 60, 24) : QRectF(x + gap, c - 12, 60, 24);
   p.drawText(box, Qt::AlignVCenter | (part.labelLeft ? Qt::AlignRight : Qt::AlignLeft), part.label);
 }
 
-void drawPart(QPainter& p, const Part& part, bool operated, bool live) {
+void drawPart(QPainter& p, const Part& part, bool operated, bool live, bool pushButton) {
   if (part.kind == PartKind::Wire) {
     p.setPen(linePen(live, style::kWire));
     p.drawLine(part.from, part.to);
@@ -259,8 +280,9 @@ void drawPart(QPainter& p, const Part& part, bool operated, bool live) {
   const double c = (part.from.y() + part.to.y()) / 2;
   double reach = 0;
   switch (part.kind) {
-    case PartKind::MakeContact: reach = drawMakeContact(p, x, c, operated, live); break;
-    case PartKind::BreakContact: reach = drawBreakContact(p, x, c, operated, live); break;
+    case PartKind::MakeContact: reach = drawMakeContact(p, x, c, operated, live, pushButton); break;
+    case PartKind::BreakContact: reach = drawBreakContact(p, x, c, operated, live, pushButton); break;
+    case PartKind::Coil: reach = drawCoil(p, x, c, live); break;
     case PartKind::Bell: reach = drawBell(p, x, c, live); break;
     case PartKind::Led: reach = drawLed(p, x, c, part, live); break;
     case PartKind::Resistor: reach = drawResistor(p, x, c, live); break;
@@ -269,7 +291,7 @@ void drawPart(QPainter& p, const Part& part, bool operated, bool live) {
   p.setPen(linePen(live, style::kWire));
   p.drawLine(part.from, QPointF(x, c - reach));
   p.drawLine(QPointF(x, c + reach), part.to);
-  drawLabel(p, part, x, c);
+  drawLabel(p, part, x, c, pushButton);
 }
 
 void drawJunctions(QPainter& p, const Circuit& circuit, const QList<bool>& live) {
@@ -309,32 +331,45 @@ void drawTerminals(QPainter& p, const Circuit& circuit, const QList<bool>& live)
 }  // namespace
 
 QList<bool> partsCarryingCurrent(const Circuit& circuit, const QSet<QString>& operated) {
-  QList<bool> carrying(circuit.parts.size(), false);
-  const Terminal* plus = nullptr;
-  const Terminal* zero = nullptr;
-  for (const Terminal& t : circuit.terminals) (t.plus ? plus : zero) = &t;
-  if (!plus || !zero) return carrying;
-  return Network(circuit, operated).liveParts(key(plus->at), key(zero->at));
+  return liveParts(circuit, operatedWithRelays(circuit, operated));
+}
+
+QSet<QString> operatedWithRelays(const Circuit& circuit, const QSet<QString>& pressed) {
+  // A relay that switches its own coil would never settle: after as many rounds as there
+  // are parts the last state stands.
+  QSet<QString> operated = pressed;
+  for (qsizetype round = 0; round <= circuit.parts.size(); ++round) {
+    const QList<bool> live = liveParts(circuit, operated);
+    QSet<QString> next = pressed;
+    for (qsizetype i = 0; i < circuit.parts.size(); ++i)
+      if (circuit.parts[i].kind == PartKind::Coil && live[i]) next.insert(circuit.parts[i].switchName);
+    if (next == operated) break;
+    operated = next;
+  }
+  return operated;
 }
 
 QImage drawCircuit(const Circuit& circuit, const QSet<QString>& operated) {
-  QImage image(circuit.size, QImage::Format_RGB32);
-  image.fill(style::kPaper);
+  QImage image = style::paper(circuit.size);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
+  style::smooth(p);
   p.scale(circuit.scale, circuit.scale);
   if (!circuit.caption.isEmpty()) {
     p.setFont(style::labelFont(16));
     p.setPen(style::kInk);
     p.drawText(QRectF(0, 4, circuit.size.width() / circuit.scale, 24), Qt::AlignCenter, circuit.caption);
   }
-  const QList<bool> live = partsCarryingCurrent(circuit, operated);
+  const QSet<QString> moved = operatedWithRelays(circuit, operated);
+  const QList<bool> live = liveParts(circuit, moved);
+  QSet<QString> relays;  // contacts these name are moved by a coil, not by a push button
+  for (const Part& part : circuit.parts)
+    if (part.kind == PartKind::Coil) relays.insert(part.switchName);
   // Dead parts first, so that a live wire is never painted over where two meet.
   for (bool drawLive : {false, true}) {
     for (qsizetype i = 0; i < circuit.parts.size(); ++i) {
       const Part& part = circuit.parts[i];
-      if (live[i] == drawLive) drawPart(p, part, operated.contains(part.switchName), live[i]);
+      if (live[i] == drawLive)
+        drawPart(p, part, moved.contains(part.switchName), live[i], !relays.contains(part.switchName));
     }
   }
   drawJunctions(p, circuit, live);

@@ -3,7 +3,8 @@
 //
 // A circuit is a set of parts, each lying between two grid points, with a plus terminal and
 // a 0 terminal. Which parts carry current follows from the operated switches; those are
-// drawn in the live colour.
+// drawn in the live colour. A relay coil that carries current operates the contacts that
+// bear its switch name, as a pressed push button operates its own.
 #include <QImage>
 #include <QList>
 #include <QPointF>
@@ -13,7 +14,7 @@
 
 namespace kwil::media {
 
-enum class PartKind { Wire, MakeContact, BreakContact, Bell, Led, Resistor };
+enum class PartKind { Wire, MakeContact, BreakContact, Bell, Led, Resistor, Coil };
 
 struct Part {
   PartKind kind = PartKind::Wire;
@@ -21,7 +22,7 @@ struct Part {
   QPointF from;
   QPointF to;
   QString label;           // "s1", "H", "E2", "R1"; drawn beside the symbol
-  QString switchName;      // the switch that moves a contact; empty for other parts
+  QString switchName;      // the switch that moves a contact, or that a coil operates
   QColor ledColour;        // the light of an LED
   bool reversed = false;   // an LED with its anode at the bottom
   bool labelLeft = false;  // put the label on the left of the symbol
@@ -44,6 +45,9 @@ struct Circuit {
 // Which parts carry current when exactly the switches in `operated` are operated: a part does
 // when a path of conducting parts runs from the plus terminal through it to the 0 terminal.
 QList<bool> partsCarryingCurrent(const Circuit& circuit, const QSet<QString>& operated);
+
+// The pressed switches together with the relays whose coils then carry current.
+QSet<QString> operatedWithRelays(const Circuit& circuit, const QSet<QString>& pressed);
 
 // The circuit drawn with the given switches operated.
 QImage drawCircuit(const Circuit& circuit, const QSet<QString>& operated);

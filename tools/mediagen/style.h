@@ -3,6 +3,8 @@
 // black on white, with wires that carry current in red.
 #include <QColor>
 #include <QFont>
+#include <QImage>
+#include <QPainter>
 
 namespace kwil::media::style {
 
@@ -21,6 +23,18 @@ inline QFont labelFont(int pixelSize = 16, bool bold = true) {
   font.setBold(bold);
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
+}
+
+// A blank sheet to draw a schema on.
+inline QImage paper(QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(kPaper);
+  return image;
+}
+
+inline void smooth(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
 }
 
 }  // namespace kwil::media::style
