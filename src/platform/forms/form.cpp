@@ -127,6 +127,12 @@ void Form::Show() {
     Form_Load();
   }
   QWidget::show();
+  if (maximiseWhenShown_) {
+    // Measured while hidden: the window manager must still really maximise it, or the layout
+    // made for the maximised inner area would not fit.
+    maximiseWhenShown_ = false;
+    waitForWindowManager(platform().screen ? platform().screen->maximisedSize() : size());
+  }
   raise();
   activateWindow();
   if (!wasVisible || currentForm() != this) makeCurrent();
@@ -154,10 +160,17 @@ void Form::Maximise() {
   }
   setWindowState(windowState() | Qt::WindowMaximized);
   if (!isVisible()) {
-    // Not on the screen yet (a window loaded before its first show): it will be shown
-    // maximised, with the decorations the window manager gives a window already shown.
-    resize(innerSizeOf(available, decorationsOfAShownForm()));
-    return;
+    if (!loading_) {
+      // Loaded without being shown: it will be shown maximised later, with the decorations
+      // the window manager gives a window already shown.
+      resize(innerSizeOf(available, decorationsOfAShownForm()));
+      maximiseWhenShown_ = true;
+      return;
+    }
+    // Loading because it is being shown: shown now, so that the window manager maximises it
+    // before it is measured (a guess of the frame can be wrong, and a manager may place a
+    // window mapped with a size of its own unmaximised).
+    QWidget::show();
   }
   waitForWindowManager(available);
 }
@@ -181,26 +194,18 @@ QMargins Form::decorationsOfAShownForm() const {
 // that called it is not done), so it is held back; the Show that follows makes it current.
 void Form::waitForWindowManager(const QSize& available) {
   constexpr int kLongestWaitMs = 3000;
-  auto maximised = [&] {
-    return windowHandle() && windowHandle()->isExposed() && frameFillsArea(frameGeometry().size(), available);
-  };
+  constexpr int kUsualAnswerMs = 300;
+  auto managed = [&] { return windowHandle() && windowHandle()->isExposed(); };
+  auto maximised = [&] { return managed() && frameFillsArea(frameGeometry().size(), available); };
   waitingForMaximise_ = true;
-  if (!maximised()) {
-    QEventLoop wait;
-    auto look = [&] {
-      if (maximised()) wait.quit();
-    };
-    WindowNews news(look);
-    installEventFilter(&news);
-    if (windowHandle()) windowHandle()->installEventFilter(&news);
-    QTimer giveUp;
-    giveUp.setSingleShot(true);
-    QObject::connect(&giveUp, &QTimer::timeout, &wait, &QEventLoop::quit);
-    QTimer lookAgain;  // the frame's extents can change without an event of the window's own
-    QObject::connect(&lookAgain, &QTimer::timeout, &wait, look);
-    giveUp.start(kLongestWaitMs);
-    lookAgain.start(25);
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
+  waitForWindowSystem(managed, kLongestWaitMs);
+  waitForWindowSystem(maximised, kUsualAnswerMs);
+  if (managed() && !maximised()) {
+    // Asked again now that the manager has taken the window on: a request that reached it
+    // before, while the window was being mapped, may have been dropped.
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    setWindowState(windowState() | Qt::WindowMaximized);
+    waitForWindowSystem(maximised, kLongestWaitMs);
   }
   waitingForMaximise_ = false;
   if (!maximised()) {
@@ -209,6 +214,26 @@ void Form::waitForWindowManager(const QSize& available) {
     resize(innerSizeOf(available, {inner.left() - frame.left(), inner.top() - frame.top(),
                                    frame.right() - inner.right(), frame.bottom() - inner.bottom()}));
   }
+}
+
+// Sleeps until the window system has news that makes `done` true, or the time is up.
+void Form::waitForWindowSystem(const std::function<bool()>& done, int longestMs) {
+  if (done()) return;
+  QEventLoop wait;
+  auto look = [&] {
+    if (done()) wait.quit();
+  };
+  WindowNews news(look);
+  installEventFilter(&news);
+  if (windowHandle()) windowHandle()->installEventFilter(&news);
+  QTimer giveUp;
+  giveUp.setSingleShot(true);
+  QObject::connect(&giveUp, &QTimer::timeout, &wait, &QEventLoop::quit);
+  QTimer lookAgain;  // the frame's extents can change without an event of the window's own
+  QObject::connect(&lookAgain, &QTimer::timeout, &wait, look);
+  giveUp.start(longestMs);
+  lookAgain.start(25);
+  wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 float Form::ScaleWidth() const { return static_cast<float>(width()); }

@@ -15,6 +15,7 @@
 #include <QMargins>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 namespace kwil {
 
@@ -80,9 +81,11 @@ class Form : public QWidget {
   void makeCurrent();
   QMargins decorationsOfAShownForm() const;
   void waitForWindowManager(const QSize& available);
+  void waitForWindowSystem(const std::function<bool()>& done, int longestMs);
   bool loaded_ = false;
   bool loading_ = false;
   bool waitingForMaximise_ = false;  // activation is not this window's to run yet
+  bool maximiseWhenShown_ = false;   // measured while hidden, to be maximised at its show
   std::int32_t backColor_ = 0xF0F0F0;
 };
 

@@ -1,0 +1,345 @@
+// The real program on a real desktop: the `kwilmora` binary of the build under a private X
+// server with a window manager (openbox, and metacity), a private sound server, an Arduino and
+// an iCP12 simulated on pseudo-terminals, driven with real mouse and key events. It sees what
+// the offscreen tests cannot: a window measured before the window manager has maximised it,
+// the end of the program, a key press travelling through the window system, and list clicks.
+// Screenshots of a failure are left in the test output folder.
+#include <QtTest>
+
+#include "support/arduino_sim.h"
+#include "support/db_testfiles.h"
+#include "support/desktop_session.h"
+#include "support/icp12_sim.h"
+#include "support/pulse_sink.h"
+
+using namespace kwil;
+using namespace kwil::desktop;
+
+namespace {
+
+constexpr int kStarts = 10;  // a race that shows once in ten starts must fail the test
+constexpr int kWindowTimeoutMs = 30000;
+
+// Which window is up, told by the colours at two points of the design.
+enum class Venster { Geen, Selectie, Hoofdmenu, Les, Leraarmodule };
+const QPointF kKenpunt(30, 20), kTweedeKenpunt(380, 50);
+
+Venster vensterVanKleur(QRgb c, QRgb tweede) {
+  switch (c & 0xFFFFFF) {
+    case 0x000040: return Venster::Selectie;  // the title box
+    case 0xD5E5FA: return Venster::Les;       // the lesson window's own colour
+    case 0xBFDBFF:  // the pupil's name panel or the teacher module's title, told apart by
+                    // lesson 3's picture in the menu
+      return qGray(tweede) > 230 ? Venster::Hoofdmenu : Venster::Leraarmodule;
+    default: return Venster::Geen;
+  }
+}
+
+const char* naam(Venster v) {
+  switch (v) {
+    case Venster::Selectie: return "the selection window";
+    case Venster::Hoofdmenu: return "the main menu";
+    case Venster::Les: return "a lesson window";
+    case Venster::Leraarmodule: return "the teacher module";
+    default: return "no known window";
+  }
+}
+
+// Places on the windows' 640 x 480 design.
+namespace plek {
+const QPointF kStoppen(572, 454), kLeraarmodule(116, 454), kKlasNietInLijst(468, 164);
+const QRectF kSelectieLijst(32, 198, 272, 170);
+const QPointF kMenuLes1(261, 141), kMenuHoofdmenu(108, 175);
+const QPointF kLesVerder(572, 337), kLesStop(572, 457);
+const QRectF kKlassen(8, 64, 120, 194), kLeerlingen(8, 312, 470, 160);
+const QPointF kVerwijderen(286, 277), kLeraarHoofdmenu(560, 455);
+// The selection window's title box reaches here only when the window was scaled to the screen.
+const QPointF kTitelRechts(380, 50);
+}  // namespace plek
+
+}  // namespace
+
+class TestDesktop : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  test::PulseNullSink sound_;
+  std::unique_ptr<DesktopSession> session_;
+  std::unique_ptr<ProgramRun> program_;
+  std::unique_ptr<sim::ArduinoSim> arduino_;
+  std::unique_ptr<sim::Icp12Sim> icp12_;
+  QString db_;
+
+  static QString outputFolder() {
+    const QString set = qEnvironmentVariable("KWIL_TEST_OUTPUT");
+    return set.isEmpty() ? QDir::tempPath() + QStringLiteral("/kwilmora-desktop") : set;
+  }
+
+  QString executable() const { return qEnvironmentVariable("KWIL_PROGRAM_DIR") + QStringLiteral("/kwilmora"); }
+
+  // The environment of a pupil's session: the settings in a folder of the test's own, with the
+  // database path in them, and the two boards as COM 1 and COM 2.
+  QProcessEnvironment programmaOmgeving(const QString& dataPath) {
+    const QString config = dir_.path() + QStringLiteral("/config");
+    QDir().mkpath(config + QStringLiteral("/Kwilmora"));
+    QFile settings(config + QStringLiteral("/Kwilmora/Kwilmora.conf"));
+    settings.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    settings.write("[Settings]\nDataPath=" + dataPath.toUtf8() + "\n");
+    settings.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    env.insert(QStringLiteral("KWILMORA_COM_PORTS"), arduino_->slavePath() + QLatin1Char(':') + icp12_->slavePath());
+    env.remove(QStringLiteral("KWIL_PROGRAM_DIR"));  // the program finds its folder itself
+    return env;
+  }
+
+  bool startSession(const QString& manager, const QSize& screen = QSize(1024, 768)) {
+    const QStringList missing = missingTools(manager);
+    if (!missing.isEmpty()) {
+      if (qEnvironmentVariableIsSet("CI")) qFatal("missing for the desktop tests: %s", qPrintable(missing.join(' ')));
+      QTest::qSkip(qPrintable(QStringLiteral("not installed: ") + missing.join(QLatin1Char(' '))), __FILE__, __LINE__);
+      return false;
+    }
+    session_ = std::make_unique<DesktopSession>();
+    if (!session_->start(manager, screen)) {
+      QTest::qFail(qPrintable(session_->error()), __FILE__, __LINE__);
+      return false;
+    }
+    return true;
+  }
+
+  void startProgram(const QString& dataPath) {
+    program_ = std::make_unique<ProgramRun>(*session_, executable(), programmaOmgeving(dataPath));
+  }
+
+  // On failure: the screen and the program's output, for whoever has to find out why.
+  void bewaarBewijs(const QString& stap) {
+    if (!session_) return;
+    const QString naamBestand = QStringLiteral("%1-%2").arg(QString::fromLatin1(QTest::currentDataTag()), stap)
+                                    .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]")), QStringLiteral("_"));
+    const QString pad = session_->saveScreenshot(outputFolder(), naamBestand);
+    qWarning("screenshot: %s", qPrintable(pad));
+    if (program_) qWarning("program output:\n%s", qPrintable(program_->output()));
+  }
+
+  Venster huidigVenster() {
+    const QImage beeld = program_->mainWindowPicture();
+    if (beeld.isNull()) return Venster::Geen;
+    auto op = [&](const QPointF& d) {
+      return beeld.pixel(qRound(d.x() * beeld.width() / 640), qRound(d.y() * beeld.height() / 480));
+    };
+    return vensterVanKleur(op(kKenpunt), op(kTweedeKenpunt));
+  }
+
+  // Waits until `v` is the one window of the program on the screen.
+  bool wachtOp(Venster v, const QString& stap) {
+    const bool ok = program_->waitForWindows(1, kWindowTimeoutMs) &&
+                    QTest::qWaitFor([&] { return huidigVenster() == v; }, kWindowTimeoutMs);
+    if (!ok) {
+      bewaarBewijs(stap);
+      qWarning("%s: waited for %s, the screen shows %s in %d window(s)", qPrintable(stap), naam(v),
+               naam(huidigVenster()), int(program_->windows().size()));
+    }
+    return ok;
+  }
+
+  // A message box comes up over the window; Return answers it with its default button.
+  bool beantwoordMelding(const QString& stap) {
+    if (!QTest::qWaitFor([&] { return program_->windows().size() == 2; }, kWindowTimeoutMs)) {
+      bewaarBewijs(stap);
+      return false;
+    }
+    program_->key(QStringLiteral("Return"));
+    return QTest::qWaitFor([&] { return program_->windows().size() <= 1; }, kWindowTimeoutMs);
+  }
+
+  // The start-up is over once the selection window polls the board again and again.
+  bool wachtOpEindeStart() {
+    const qsizetype voor = arduino_->received().count("7/");
+    return QTest::qWaitFor([&] { return arduino_->received().count("7/") >= voor + 2; }, kWindowTimeoutMs);
+  }
+
+  void klikRegel(const QRectF& lijst, int regel, const QString& stap) {
+    const QList<int> regels = program_->listLineCentres(lijst);
+    if (regels.size() < regel) {
+      bewaarBewijs(stap);
+      QFAIL(qPrintable(QStringLiteral("%1: the list shows %2 line(s)").arg(stap).arg(regels.size())));
+    }
+    const QPoint links = program_->onScreen(float(lijst.left() + 20), 0);
+    program_->clickAt(QPoint(links.x(), regels.at(regel - 1)));
+  }
+
+  void logIn() {
+    QVERIFY(wachtOpEindeStart());
+    klikRegel(plek::kSelectieLijst, 1, QStringLiteral("class"));
+    QTest::qWait(300);
+    klikRegel(plek::kSelectieLijst, 1, QStringLiteral("pupil"));
+    QTest::qWait(300);
+    program_->type(QStringLiteral("zon"));
+    program_->key(QStringLiteral("Return"));
+    QVERIFY(wachtOp(Venster::Hoofdmenu, QStringLiteral("login")));
+  }
+
+  void stopVanuitSelectie() {
+    program_->click(plek::kStoppen.x(), plek::kStoppen.y());
+    const bool ended = program_->waitForEnd(kWindowTimeoutMs);
+    if (!ended) bewaarBewijs(QStringLiteral("stoppen"));
+    QVERIFY2(ended, "the program did not end on \"Stoppen\"");
+    QVERIFY2(!program_->crashed(), qPrintable(program_->output()));
+    QCOMPARE(program_->exitCode(), 0);
+  }
+
+  QString maakDatabase(const QString& naamBestand) {
+    const QString pad = dir_.path() + QLatin1Char('/') + QString::fromLatin1(QTest::currentTestFunction()) + naamBestand;
+    dbtest::freshDatabase(pad);
+    const QString rij =
+        QStringLiteral("INSERT INTO leerlingen (klas, voornaam, tussenvoegsel, achternaam, wachtwoord) VALUES (?, ?, ?, ?, ?)");
+    dbtest::query(pad, rij, {"2B", "Anna", "van", "Dijk", "zon"});
+    dbtest::query(pad, rij, {"3C", "Piet", "", "Bakker", "p"});
+    dbtest::query(pad, rij, {"3C", "Els", "", "Jansen", "e"});
+    return pad;
+  }
+
+  static void windowManagers() {
+    QTest::addColumn<QString>("manager");
+    QTest::newRow("openbox") << "openbox";
+    QTest::newRow("metacity") << "metacity";
+  }
+
+ private Q_SLOTS:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    QVERIFY2(QFileInfo(executable()).isExecutable(), qPrintable(executable()));
+    QVERIFY2(sound_.start(), qPrintable(sound_.error()));
+  }
+
+  void init() {
+    arduino_ = std::make_unique<sim::ArduinoSim>();
+    icp12_ = std::make_unique<sim::Icp12Sim>();
+    arduino_->startThread();
+    icp12_->startThread();
+  }
+
+  void cleanup() {
+    program_.reset();
+    session_.reset();
+    arduino_.reset();
+    icp12_.reset();
+  }
+
+  // Ten starts to a selection window scaled to the maximised inner area, each followed by a
+  // login, lesson 1 opened from the main menu, and the way back to "Stoppen", which ends the
+  // program with status 0.
+  void startsReachTheirWindows_data() { windowManagers(); }
+  void startsReachTheirWindows() {
+    QFETCH(QString, manager);
+    if (!startSession(manager)) return;
+    const QString db = maakDatabase(manager + QStringLiteral(".db"));
+    for (int start = 1; start <= kStarts; ++start) {
+      startProgram(db);
+      const QString ronde = QStringLiteral("start %1").arg(start);
+      QVERIFY2(wachtOp(Venster::Selectie, ronde), qPrintable(ronde));
+      const ProgramWindow venster = program_->mainWindow();
+      QCOMPARE(venster.inner.width(), 1024);
+      QVERIFY2(venster.inner.height() < 768 && venster.inner.height() > 700, qPrintable(ronde));
+      const QPoint titel = program_->onScreen(plek::kTitelRechts.x(), plek::kTitelRechts.y());
+      QCOMPARE(session_->screenshot().pixel(titel) & 0xFFFFFF, 0x000040u);
+
+      logIn();
+      if (QTest::currentTestFailed()) return;
+      program_->click(plek::kMenuLes1.x(), plek::kMenuLes1.y());
+      QVERIFY2(wachtOp(Venster::Les, ronde + QStringLiteral(" lesson 1")), qPrintable(ronde));
+      QCOMPARE(program_->mainWindow().inner.size(), venster.inner.size());
+      program_->click(plek::kLesStop.x(), plek::kLesStop.y());
+      QVERIFY(wachtOp(Venster::Hoofdmenu, ronde + QStringLiteral(" back to the menu")));
+      program_->click(plek::kMenuHoofdmenu.x(), plek::kMenuHoofdmenu.y());
+      QVERIFY(wachtOp(Venster::Selectie, ronde + QStringLiteral(" logged out")));
+      stopVanuitSelectie();
+      if (QTest::currentTestFailed()) return;
+    }
+  }
+
+  // One tap of F12 is one iCP12 search; F1 held stands in for push button s1; the teacher
+  // module's lists act on the line clicked.
+  void keysAndListsByRealEvents_data() { windowManagers(); }
+  void keysAndListsByRealEvents() {
+    QFETCH(QString, manager);
+    if (!startSession(manager)) return;
+    const QString db = maakDatabase(manager + QStringLiteral(".db"));
+    startProgram(db);
+    QVERIFY(wachtOp(Venster::Selectie, QStringLiteral("start")));
+    logIn();
+    if (QTest::currentTestFailed()) return;
+    program_->click(plek::kMenuLes1.x(), plek::kMenuLes1.y());
+    QVERIFY(wachtOp(Venster::Les, QStringLiteral("lesson 1")));
+
+    // F12: each board is asked once whether it is an iCP12, and the one that is gets its pins.
+    program_->key(QStringLiteral("F12"));
+    QVERIFY(QTest::qWaitFor([&] { return icp12_->outputPins().size() == 8; }, kWindowTimeoutMs));
+    QTest::qWait(500);  // a second search, if there were one, would have begun by now
+    QCOMPARE(arduino_->received().count("(ZMD)"), 1);
+    QCOMPARE(icp12_->received().count("(ZMD)"), 1);
+
+    // Page 5 lets the pupil on only after s1 was pressed: first refused, then with F1 held.
+    for (int pagina = 1; pagina < 5; ++pagina) {
+      program_->click(plek::kLesVerder.x(), plek::kLesVerder.y());
+      QTest::qWait(400);
+    }
+    program_->click(plek::kLesVerder.x(), plek::kLesVerder.y());
+    QVERIFY2(beantwoordMelding(QStringLiteral("page 5 refused")), "page 5 let the pupil on without s1");
+    program_->keyDown(QStringLiteral("F1"));
+    QTest::qWait(300);
+    program_->keyUp(QStringLiteral("F1"));
+    program_->click(plek::kLesVerder.x(), plek::kLesVerder.y());
+    QTest::qWait(1000);
+    QCOMPARE(program_->windows().size(), 1);  // no refusal this time
+
+    program_->click(plek::kLesStop.x(), plek::kLesStop.y());
+    QVERIFY(wachtOp(Venster::Hoofdmenu, QStringLiteral("menu")));
+    program_->click(plek::kMenuHoofdmenu.x(), plek::kMenuHoofdmenu.y());
+    QVERIFY(wachtOp(Venster::Selectie, QStringLiteral("logged out")));
+
+    // The teacher deletes the second pupil of the second class, chosen by mouse.
+    program_->click(plek::kLeraarmodule.x(), plek::kLeraarmodule.y());
+    QTest::qWait(300);
+    program_->type(QStringLiteral("leraar"));
+    program_->key(QStringLiteral("Return"));
+    QVERIFY(wachtOp(Venster::Leraarmodule, QStringLiteral("teacher module")));
+    klikRegel(plek::kKlassen, 2, QStringLiteral("class 3C"));
+    QTest::qWait(500);
+    klikRegel(plek::kLeerlingen, 2, QStringLiteral("pupil Jansen"));
+    QTest::qWait(500);
+    program_->click(plek::kVerwijderen.x(), plek::kVerwijderen.y());
+    QVERIFY(beantwoordMelding(QStringLiteral("delete question")));
+    const QList<QVariantList> over = dbtest::query(db, QStringLiteral("SELECT achternaam FROM leerlingen ORDER BY id"));
+    QCOMPARE(over, (QList<QVariantList>{{QStringLiteral("Dijk")}, {QStringLiteral("Bakker")}}));
+
+    program_->click(plek::kLeraarHoofdmenu.x(), plek::kLeraarHoofdmenu.y());
+    QVERIFY(wachtOp(Venster::Selectie, QStringLiteral("back from the teacher module")));
+    stopVanuitSelectie();
+  }
+
+  // The program's fatal endings show their message and end with status 0, not a crash.
+  void fatalEndingsExitCleanly_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("sound");
+    QTest::newRow("a screen 640 wide") << QSize(640, 480) << true;
+    QTest::newRow("no sound device") << QSize(1024, 768) << false;
+  }
+  void fatalEndingsExitCleanly() {
+    QFETCH(QSize, screen);
+    QFETCH(bool, sound);
+    if (!startSession(QStringLiteral("openbox"), screen)) return;
+    const QString db = maakDatabase(QStringLiteral("einde-%1.db").arg(QTest::currentDataTag()));
+    QProcessEnvironment env = programmaOmgeving(db);
+    if (!sound) env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + dir_.path() + QStringLiteral("/none"));
+    program_ = std::make_unique<ProgramRun>(*session_, executable(), env);
+    QVERIFY(beantwoordMelding(QStringLiteral("fatal message")));
+    QVERIFY2(program_->waitForEnd(kWindowTimeoutMs), "the program did not end after its message");
+    QVERIFY2(!program_->crashed(), qPrintable(program_->output()));
+    QCOMPARE(program_->exitCode(), 0);
+  }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
