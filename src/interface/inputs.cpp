@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "interface/serialport.h"
 #include "interface/val.h"
@@ -44,13 +45,43 @@ std::optional<std::int32_t> leesICP12() {
   return waarde;
 }
 
-// The reply to a poll: "DI" and the value in decimal (bits 0..4 = s1..s5).
+// The reply to a poll: "DI", the value in decimal (bits 0..4 = s1..s5) and a line end; at most
+// three characters after "DI" count. A USB serial adapter may hand one reply over in two
+// reads, a poll apart: a reply is decoded only once it is complete, and an unfinished one
+// waits in the port for the rest to come with the next poll. No poll waits for it.
+const QString kArduinoAntwoord = QStringLiteral("DI");
+constexpr int kArduinoWaardeTekens = 3;
+
+// Where the reply whose "DI" starts at pos is complete: at its line end or after the three
+// characters of its value; -1 while its end has not arrived.
+qsizetype eindeVanArduinoAntwoord(const QString& tekst, qsizetype pos) {
+  const qsizetype waarde = pos + kArduinoAntwoord.size();
+  const qsizetype volledig = waarde + kArduinoWaardeTekens;
+  for (qsizetype i = waarde; i < tekst.size() && i < volledig; ++i)
+    if (tekst[i] == u'\r' || tekst[i] == u'\n') return i;
+  return tekst.size() >= volledig ? volledig : -1;
+}
+
+// Where an unfinished reply begins at the end of the text (its "DI", or a lone "D" that may
+// become one), or -1 when the text ends with nothing unfinished.
+qsizetype beginVanOnvolledigAntwoord(const QString& tekst) {
+  const qsizetype laatste = tekst.lastIndexOf(kArduinoAntwoord);
+  if (laatste >= 0 && eindeVanArduinoAntwoord(tekst, laatste) < 0) return laatste;
+  if (tekst.endsWith(kArduinoAntwoord.front())) return tekst.size() - 1;
+  return -1;
+}
+
 std::optional<std::int32_t> leesArduino() {
-  if (!serialPort().PortOpen()) return std::nullopt;
-  serialPort().Output(QStringLiteral("7/"));
-  const QString ontvangen = ontvangAlles(true);
-  if (!ontvangen.startsWith(QStringLiteral("DI"))) return std::nullopt;
-  const double waarde = std::nearbyint(Val(ontvangen.mid(2, 3)));
+  SerialPort& poort = serialPort();
+  if (!poort.PortOpen()) return std::nullopt;
+  poort.Output(QStringLiteral("7/"));
+  QString ontvangen = std::exchange(poort.onvolledigAntwoord, QString()) + ontvangAlles(true);
+  // The line end of a reply whose value came with the previous poll.
+  while (ontvangen.startsWith(u'\r') || ontvangen.startsWith(u'\n')) ontvangen.remove(0, 1);
+  if (const qsizetype begin = beginVanOnvolledigAntwoord(ontvangen); begin >= 0)
+    poort.onvolledigAntwoord = ontvangen.mid(begin);
+  if (!ontvangen.startsWith(kArduinoAntwoord) || eindeVanArduinoAntwoord(ontvangen, 0) < 0) return std::nullopt;
+  const double waarde = std::nearbyint(Val(ontvangen.mid(kArduinoAntwoord.size(), kArduinoWaardeTekens)));
   // Garbage such as "DI9E9" would not fit the 16 bits the buttons are decoded from; such a
   // reply is as useless as a missing one.
   if (waarde < INT16_MIN || waarde > INT16_MAX) return std::nullopt;

@@ -17,6 +17,7 @@ bool SerialPort::PortOpen() {
 
 void SerialPort::setPortOpen(bool open) {
   device_.reset();
+  onvolledigAntwoord.clear();
   if (!open) return;
   SerialPorts* ports = platform().serialPorts.get();
   if (!ports) return;

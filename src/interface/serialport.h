@@ -29,6 +29,10 @@ class SerialPort {
   // Number of received characters not yet taken.
   int InBufferCount();
 
+  // The unfinished start of a reply that an input poll took and keeps for the next poll, which
+  // reads its rest; emptied whenever a port is opened or closed.
+  QString onvolledigAntwoord;
+
  private:
   std::unique_ptr<SerialDevice> device_;
 };

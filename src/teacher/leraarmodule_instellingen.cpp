@@ -1,5 +1,5 @@
 // The program's settings and the class report. Each setting is stored in the settings row at
-// once and takes effect at once.
+// once and takes effect as soon as it is stored.
 #include <QPrinter>
 
 #include "interface/drivers.h"
@@ -38,10 +38,12 @@ void Leraarmodule::toonInstellingen() {
                       (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
 }
 
+// A switch takes effect only once it is stored: what is on screen and at the interface is
+// always what the next start-up reads. A write that fails leaves everything as it was.
 void Leraarmodule::inverteer() {
   KwilState& s = state();
+  if (!gelukt(studentDatabase().setInverteer(!s.UitgangenInverteren))) return;
   s.UitgangenInverteren = !s.UitgangenInverteren;
-  gelukt(studentDatabase().setInverteer(s.UitgangenInverteren));
   // The outputs show the new setting at once.
   SchrijfUitgangen(0);
   toonInstellingen();
@@ -50,14 +52,14 @@ void Leraarmodule::inverteer() {
 // Between the parallel port and the K8055 cards; a board on a COM port stays in use.
 void Leraarmodule::wisselInterface() {
   KwilState& s = state();
-  if (s.InterfaceSoort == SoortVelleman) {
-    platform().k8055->closeDevice();
-    s.InterfaceSoort = SoortParallel;
-  } else if (s.InterfaceSoort == SoortParallel) {
-    s.InterfaceSoort = SoortVelleman;
-    ZoekVellemanKaarten();
-  }
-  gelukt(studentDatabase().setUsb(s.InterfaceSoort));
+  const std::int16_t was = s.InterfaceSoort;
+  std::int16_t wordt = was;
+  if (was == SoortVelleman) wordt = SoortParallel;
+  if (was == SoortParallel) wordt = SoortVelleman;
+  if (!gelukt(studentDatabase().setUsb(wordt))) return;
+  if (was == SoortVelleman) platform().k8055->closeDevice();
+  s.InterfaceSoort = wordt;
+  if (wordt == SoortVelleman) ZoekVellemanKaarten();
   SchrijfUitgangen(0);
   toonInstellingen();
 }

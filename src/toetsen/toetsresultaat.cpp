@@ -19,15 +19,50 @@ int ToetsCijfer(const QString& gegevenAntwoorden) {
   return std::max(1, static_cast<int>(goed));
 }
 
-BewaarUitslag BewaarToetsResultaat() {
+namespace {
+
+// A lock another copy holds, or a share that did not answer for a moment, may be gone at the
+// next try; other failures want someone to look first.
+bool gaatMisschienVanzelfOver(DbError fout) { return fout == DbError::Busy || fout == DbError::IoError; }
+
+// The result of one pupil, taken at the end of the test: what the window does while the
+// tries wait cannot change what is stored.
+struct Resultaat {
+  QString klas;
+  QString leerlingNaam;
+  int les = 0;
+  QString antwoorden;
+  int cijfer = 0;
+};
+
+DbResult<bool> bewaarRonde(const Resultaat& r, const Geduld& geduld) {
+  const StudentDatabase db(state().DatabasePad, geduld.wachtMs);
+  for (int poging = 1;; ++poging) {
+    const DbResult<bool> uitslag = db.storeTestResult(r.klas, r.leerlingNaam, r.les, r.antwoorden, r.cijfer);
+    if (uitslag.ok() || !gaatMisschienVanzelfOver(uitslag.status.error) || poging >= geduld.pogingen)
+      return uitslag;
+    DoEvents();
+    platform().clock->sleepMs(geduld.pauzeMs);
+  }
+}
+
+bool nogEensProberen(const DbStatus& fout) {
+  const QString vraag = QStringLiteral("Het cijfer kon nog niet bewaard worden.") + vbCr + fout.message() + vbCr +
+                        vbCr + QStringLiteral("Opnieuw proberen?");
+  return MsgBox(vraag, DialogService::YesNo, QStringLiteral("Vraagje")) == DialogService::Yes;
+}
+
+}  // namespace
+
+BewaarUitslag BewaarToetsResultaat(const Geduld& geduld) {
   KwilState& s = state();
-  const int cijfer = ToetsCijfer(s.GegevenAntwoorden);
-  const DbResult<bool> r =
-      StudentDatabase(s.DatabasePad)
-          .storeTestResult(s.Klas, s.LeerlingNaam, s.LesNummer, s.GegevenAntwoorden, cijfer);
+  const Resultaat resultaat{s.Klas, s.LeerlingNaam, s.LesNummer, s.GegevenAntwoorden,
+                            ToetsCijfer(s.GegevenAntwoorden)};
+  DbResult<bool> r = bewaarRonde(resultaat, geduld);
+  while (!r.ok() && nogEensProberen(r.status)) r = bewaarRonde(resultaat, geduld);
   if (!r.ok()) return {Bewaard::DatabaseFout, r.status.message()};
   if (!r.value) return {Bewaard::LeerlingOnbekend, {}};
-  s.Cijfers[s.LesNummer] = cijfer;
+  s.Cijfers[resultaat.les] = resultaat.cijfer;
   return {};
 }
 

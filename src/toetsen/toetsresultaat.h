@@ -21,10 +21,21 @@ struct BewaarUitslag {
   QString fout;  // the database's Dutch sentence when bewaard is DatabaseFout
 };
 
+// How hard a finished test is tried before the pupil is asked whether to try again: a copy of
+// the program on another computer may hold the database for a while, and a slow share may
+// keep it busy for longer than one wait.
+struct Geduld {
+  int pogingen = 40;  // tries in one round
+  int wachtMs = 500;  // the longest one try waits for the lock of another copy
+  int pauzeMs = 50;   // between two tries, after the window has handled what is waiting
+};
+
 // Writes GegevenAntwoorden and the mark into AntwLes<n> and CijferLes<n> (n = LesNummer) of
-// the row of Klas and LeerlingNaam, and sets Cijfers(n) to the mark; when the row is gone
-// or the database fails, nothing is written and Cijfers stays as it was.
-BewaarUitslag BewaarToetsResultaat();
+// the row of Klas and LeerlingNaam, and sets Cijfers(n) to the mark. A busy database is tried
+// again for a round of tries, letting the window repaint and take clicks in between; when the
+// database still fails, the pupil is asked "Opnieuw proberen?" and a yes starts another round.
+// When the row is gone, or the pupil gives up, nothing is written and Cijfers stays as it was.
+BewaarUitslag BewaarToetsResultaat(const Geduld& geduld = {});
 
 // The message that ends the test: "Cijfer: " and the mark, and when the result was not
 // stored, why, and that the teacher should be told.

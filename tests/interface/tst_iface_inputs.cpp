@@ -137,7 +137,8 @@ class TestInputs : public QObject {
     QTest::newRow("iCP12 lower case") << 2 << QByteArray("dpc00000000") << 0 << 99 << 1;
     QTest::newRow("iCP12 nothing arrived") << 2 << QByteArray() << 0 << 99 << 1;
     QTest::newRow("Arduino 17") << 3 << QByteArray("DI17\r\n") << 0 << 17 << 2;
-    QTest::newRow("Arduino DI alone") << 3 << QByteArray("DI") << 0 << 0 << 2;
+    QTest::newRow("Arduino DI alone waits for its value") << 3 << QByteArray("DI") << 0 << 99 << 2;
+    QTest::newRow("Arduino value without line end waits") << 3 << QByteArray("DI17") << 0 << 99 << 2;
     QTest::newRow("Arduino DI then CR") << 3 << QByteArray("DI\r\n") << 0 << 0 << 2;
     QTest::newRow("Arduino three characters only") << 3 << QByteArray("DI1234") << 0 << 123 << 2;
     QTest::newRow("Arduino blanks skipped") << 3 << QByteArray("DI 1 7") << 0 << 1 << 2;
@@ -167,6 +168,58 @@ class TestInputs : public QObject {
     QCOMPARE(state().Ingangen, expected);
     QCOMPARE(line.sends, QList<QByteArray>{kind == SoortICP12 ? "(DPC)" : "7/"});
     QCOMPARE(fx.fakes.events->calls, pumps);
+  }
+
+  // A reply handed over in parts, one part per poll: only a complete reply is decoded, and an
+  // unfinished one waits for its rest, so a split never decodes as other buttons.
+  void arduinoAntwoordInDelen_data() {
+    QTest::addColumn<QList<QByteArray>>("delen");  // what arrives before each poll
+    QTest::addColumn<QList<int>>("waarden");       // Ingangen after each poll (99 = unchanged)
+    using D = QList<QByteArray>;
+    using W = QList<int>;
+    QTest::newRow("D | I17") << D{"D", "I17\r\n"} << W{99, 17};
+    QTest::newRow("DI | 17") << D{"DI", "17\r\n"} << W{99, 17};
+    QTest::newRow("DI1 | 7") << D{"DI1", "7\r\n"} << W{99, 17};
+    QTest::newRow("DI17 | line end") << D{"DI17", "\r\n"} << W{99, 17};
+    QTest::newRow("DI17 CR | LF, next reply") << D{"DI17\r", "\nDI3\r\n"} << W{17, 3};
+    QTest::newRow("a poll with nothing new keeps waiting") << D{"DI", "", "1\r\n"} << W{99, 99, 1};
+    QTest::newRow("the value may be split again") << D{"D", "I", "-", "5\r\n"} << W{99, 99, 99, -5};
+    QTest::newRow("three characters need no line end") << D{"DI12", "3"} << W{99, 123};
+    QTest::newRow("complete reply, then the start of the next") << D{"DI4\r\nDI1", "7\r\n"} << W{4, 17};
+    QTest::newRow("complete reply, then a lone D") << D{"DI4\r\nD", "I8\r\n"} << W{4, 8};
+    QTest::newRow("noise does not become a reply") << D{"xD", "I9\r\n"} << W{99, 9};
+  }
+  void arduinoAntwoordInDelen() {
+    QFETCH(QList<QByteArray>, delen);
+    QFETCH(QList<int>, waarden);
+    state().InterfaceSoort = SoortArduino;
+    state().Ingangen = 99;
+    fake::FakeSerialLine& line = fx.openPort(2);
+    QList<int> gelezen;
+    for (const QByteArray& deel : delen) {
+      line.pending += deel;
+      LeesIngangen();
+      gelezen << state().Ingangen;
+    }
+    QCOMPARE(gelezen, waarden);
+    QCOMPARE(line.sends.size(), delen.size());
+  }
+
+  // What a poll keeps belongs to the board of that port: another opening starts afresh.
+  void onvolledigAntwoordVervaltBijOpenen() {
+    state().InterfaceSoort = SoortArduino;
+    state().Ingangen = 99;
+    fake::FakeSerialLine& line = fx.openPort(2);
+    line.pending = "DI";
+    LeesIngangen();
+    serialPort().setPortOpen(false);
+    serialPort().setPortOpen(true);
+    line.pending = "17\r\nDI2\r\n";
+    LeesIngangen();
+    QCOMPARE(state().Ingangen, 99);
+    line.pending = "DI2\r\n";
+    LeesIngangen();
+    QCOMPARE(state().Ingangen, 2);
   }
 
   void closedOrVanishedPortSendsNothing_data() {

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QtTest>
 #include <memory>
 
@@ -163,6 +164,50 @@ class TestSerialEndToEnd : public QObject {
     QCOMPARE(state().Ingangen, 0);
     LeesIngangen();
     QCOMPARE(state().Ingangen, 17);
+  }
+
+  // The Arduino on its own thread, its replies split in two as USB serial adapters do, polled
+  // every 5 ms as the windows' timers poll: with s1 and s5 held, no poll may read other buttons.
+  // Each row splits "DI17\r\n" at one position (-1: a random position for every reply) and
+  // holds the rest back for gap ms (-1: a random 1 to 8 ms).
+  void arduinoSplitRepliesNeverReadOtherButtons_data() {
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("gap");
+    QTest::addColumn<int>("polls");
+    for (int at = 1; at <= 5; ++at) {
+      QTest::addRow("after %d, next pump", at) << at << 0 << 100;
+      QTest::addRow("after %d, 3 ms", at) << at << 3 << 100;
+    }
+    QTest::newRow("random positions and gaps") << -1 << -1 << 1000;
+  }
+  void arduinoSplitRepliesNeverReadOtherButtons() {
+    QFETCH(int, at);
+    QFETCH(int, gap);
+    QFETCH(int, polls);
+    findArduino();
+    fx.fakes.events->onPump = nullptr;
+    QRandomGenerator random(15);
+    arduino->splitReplies = [&](qsizetype size) {
+      const int splitAt = at > 0 ? at : random.bounded(1, int(size));
+      return std::pair<int, int>{splitAt, gap >= 0 ? gap : random.bounded(1, 9)};
+    };
+    arduino->setButtons(17);
+    arduino->startThread();
+    int wrong = 0, read = 0;
+    for (int i = 0; i < polls; ++i) {
+      state().Ingangen = -1;
+      LeesIngangen();
+      if (state().Ingangen == 17)
+        ++read;
+      else if (state().Ingangen != -1)
+        ++wrong;
+      ::usleep(5000);
+    }
+    arduino->stopThread();
+    qInfo("%d polls: %d read s1 and s5, %d read other buttons", polls, read, wrong);
+    QCOMPARE(wrong, 0);
+    // Every split reply is complete a poll later at most, so most polls find one.
+    QVERIFY2(read > polls / 2, qPrintable(QString::number(read)));
   }
 
   void garbageOnTheLine() {

@@ -39,7 +39,8 @@ void PtyBoard::writeAll(const QByteArray& bytes) {
 bool PtyBoard::pump() {
   std::lock_guard lock(mutex_);
   if (master_ < 0) return false;
-  bool wrote = !heldBack_.isEmpty();
+  const auto now = std::chrono::steady_clock::now();
+  bool wrote = !heldBack_.isEmpty() && now >= heldUntil_;
   if (wrote) {
     writeAll(heldBack_);
     heldBack_.clear();
@@ -55,9 +56,15 @@ bool PtyBoard::pump() {
   }
   if (!any) return wrote;
   const QByteArray reply = answer();
-  if (splitRepliesAt > 0 && reply.size() > splitRepliesAt) {
-    writeAll(reply.left(splitRepliesAt));
-    heldBack_ = reply.mid(splitRepliesAt);
+  if (!heldBack_.isEmpty()) {
+    heldBack_ += reply;
+    return wrote;
+  }
+  auto [at, gapMs] = splitReplies ? splitReplies(reply.size()) : std::pair<int, int>{splitRepliesAt, 0};
+  if (at > 0 && at < reply.size()) {
+    writeAll(reply.left(at));
+    heldBack_ = reply.mid(at);
+    heldUntil_ = now + std::chrono::milliseconds(gapMs);
   } else {
     writeAll(reply);
   }
@@ -69,7 +76,7 @@ void PtyBoard::startThread() {
   thread_ = std::thread([this] {
     while (!stop_) {
       pollfd p{master_, POLLIN, 0};
-      ::poll(&p, 1, 2);
+      ::poll(&p, 1, 1);
       pump();
     }
   });

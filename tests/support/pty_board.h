@@ -6,7 +6,10 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <mutex>
+#include <utility>
 #include <thread>
 
 namespace kwil::sim {
@@ -34,6 +37,11 @@ class PtyBoard {
 
   // > 0: every reply goes out in two parts, the second on the next pump.
   int splitRepliesAt = 0;
+  // When set, splits every reply as a USB serial adapter may: it gives, for a reply of that
+  // size, where the second part begins (1 to size - 1; anything else sends the reply whole) and
+  // how many milliseconds it is held back (0: until the next pump). A reply that comes while a
+  // part is held back waits behind it, so the order never changes.
+  std::function<std::pair<int, int>(qsizetype replySize)> splitReplies;
 
  protected:
   // Consumes incoming bytes (kept in buffer() until understood) and returns the reply.
@@ -50,6 +58,7 @@ class PtyBoard {
   QByteArray buffer_;
   QByteArray received_;
   QByteArray heldBack_;
+  std::chrono::steady_clock::time_point heldUntil_;
   std::thread thread_;
   std::atomic<bool> stop_{false};
 };

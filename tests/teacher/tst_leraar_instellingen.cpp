@@ -91,6 +91,50 @@ class TstLeraarInstellingen : public QObject {
     QCOMPARE(state().UitgangenInverteren, nieuwOmgekeerd);
   }
 
+  // A switch whose write fails does not take effect: the screen, the interface and the
+  // program keep the setting that is stored, and the message says why.
+  void misluktOpslaanLaatDeInstellingZoalsBewaard_data() {
+    QTest::addColumn<int>("soort");
+    QTest::addColumn<int>("knop");
+    QTest::addColumn<bool>("bestandWeg");  // else the settings row is gone
+    QTest::addColumn<QString>("melding");
+    const QString weg = QStringLiteral("Het database bestand is er niet (meer).");
+    const QString geenRij = QStringLiteral("De database heeft niet de juiste tabellen of velden.");
+    QTest::newRow("inverteren, bestand weg") << 0 << int(Inverteren) << true << weg;
+    QTest::newRow("inverteren, geen instellingen") << 1 << int(Inverteren) << false << geenRij;
+    QTest::newRow("parallel naar USB, bestand weg") << 0 << int(ParallelUsb) << true << weg;
+    QTest::newRow("USB naar parallel, geen instellingen") << 1 << int(ParallelUsb) << false << geenRij;
+  }
+  void misluktOpslaanLaatDeInstellingZoalsBewaard() {
+    QFETCH(int, soort);
+    QFETCH(int, knop);
+    QFETCH(bool, bestandWeg);
+    QFETCH(QString, melding);
+    KwilState& s = state();
+    s.InterfaceSoort = static_cast<std::int16_t>(soort);
+    s.VellemanKaarten = soort == SoortVelleman ? 1 : 0;
+    s.UitgangenInverteren = false;
+    s.Uitgangen = 37;
+    o.hw->k8055->present = 1;
+    o.toon();
+    const QString getoond = o.module->Panel(3).Caption();
+    if (bestandWeg)
+      QVERIFY(QFile::rename(o.db, o.db + QStringLiteral(".weg")));
+    else
+      dbtest::query(o.db, QStringLiteral("DELETE FROM data"));
+    o.hw->log.clear();
+    o.klik(knop);
+    QCOMPARE(o.meldingen(), QStringList{melding});
+    QCOMPARE(int(s.InterfaceSoort), soort);
+    QCOMPARE(s.UitgangenInverteren, false);
+    QCOMPARE(s.Uitgangen, 37);
+    QCOMPARE(o.hw->log, QStringList{});
+    QCOMPARE(o.hw->k8055->searches, 0);
+    QCOMPARE(o.hw->k8055->closes, 0);
+    QCOMPARE(o.module->Panel(3).Caption(), getoond);
+    if (bestandWeg) QVERIFY(QFile::rename(o.db + QStringLiteral(".weg"), o.db));
+  }
+
   // Each press toggles, and each one is stored at once.
   void inverterenTweeKeer() {
     o.toon();

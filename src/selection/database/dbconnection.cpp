@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTime>
 
 namespace kwil {
@@ -94,10 +95,29 @@ QVariant columnValue(sqlite3_stmt* stmt, int column) {
 DbConnection::~DbConnection() { sqlite3_close_v2(db_); }
 
 DbStatus DbConnection::failure(int code) const {
-  return DbStatus{errorOf(code), db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(code))};
+  DbStatus status{errorOf(code), db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(code))};
+  // The file itself was opened; what cannot be opened now is the journal the engine makes
+  // beside it for a write, which fails when the folder may not be written.
+  if (status.error == DbError::CannotOpen && db_ && !QFileInfo(QFileInfo(path_).absolutePath()).isWritable())
+    status.error = DbError::FolderReadOnly;
+  return status;
+}
+
+DbStatus DbConnection::checkIntact() {
+  // Every page is read (and its key check done) once; a damaged page would otherwise only show
+  // when a statement happens to read it, after writes elsewhere had been reported as stored.
+  QStringList problems;
+  DbStatus status = run(QStringLiteral("PRAGMA quick_check"), {}, [&](const QVariantList& row) {
+    if (row.value(0).toString() != QLatin1String("ok")) problems.append(row.value(0).toString());
+  });
+  // The key already fitted the first page: a page that does not decrypt now is damaged.
+  if (status.error == DbError::NotADatabase) status.error = DbError::Damaged;
+  if (status.ok() && !problems.isEmpty()) status = DbStatus{DbError::Damaged, problems.join(u'\n')};
+  return status;
 }
 
 DbStatus DbConnection::open(const QString& path, int busyTimeoutMs, Mode mode) {
+  path_ = path;
   const QFileInfo file(path);
   int flags = SQLITE_OPEN_READWRITE;
   if (mode == Mode::Existing) {
@@ -119,7 +139,8 @@ DbStatus DbConnection::open(const QString& path, int busyTimeoutMs, Mode mode) {
   }
   sqlite3_busy_timeout(db_, busyTimeoutMs);
   // The key is only tried on the first read: a wrong key or a foreign file fails here.
-  return run(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+  DbStatus status = run(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+  return status.ok() ? checkIntact() : status;
 }
 
 DbStatus DbConnection::run(const QString& sql, const QVariantList& params, const RowHandler& onRow) {

@@ -26,7 +26,8 @@ class DbConnection {
   DbConnection& operator=(const DbConnection&) = delete;
 
   // Opens the file with the database key, waits up to busyTimeoutMs for a lock another copy
-  // of the program holds, and checks that the key fits before anything else is done.
+  // of the program holds, and checks that the key fits and that no page of the file is
+  // damaged before anything else is done.
   DbStatus open(const QString& path, int busyTimeoutMs, Mode mode = Mode::Existing);
 
   // Runs one statement. A QVariant that is not valid or null is bound as Null; a QDate
@@ -43,7 +44,9 @@ class DbConnection {
 
  private:
   DbStatus failure(int code) const;
+  DbStatus checkIntact();
 
+  QString path_;
   sqlite3* db_ = nullptr;
 };
 

@@ -66,6 +66,9 @@ DbStatus createDatabase(const QString& path, const QString& teacherPassword) {
     status = db.open(building, 0, DbConnection::Mode::CreateNew);
     if (status.ok()) status = fillNewDatabase(db, teacherPassword);
   }
+  // Read and written by every pupil's account through the group of the database folder, and
+  // by no one else; the engine gives its journals the mode of the database file.
+  if (status.ok() && !QFile::setPermissions(building, kDatabaseFileMode)) status = DbStatus{DbError::ReadOnly, building};
   if (status.ok() && !QFile::rename(building, path))
     status = DbStatus{QFileInfo::exists(path) ? DbError::AlreadyExists : DbError::CannotOpen, path};
   QFile::remove(building);

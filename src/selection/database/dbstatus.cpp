@@ -20,6 +20,9 @@ QString DbStatus::message() const {
       return QStringLiteral("De schijf is vol. De gegevens konden niet bewaard worden.");
     case DbError::ReadOnly:
       return QStringLiteral("Het database bestand mag niet beschreven worden.");
+    case DbError::FolderReadOnly:
+      return QStringLiteral("In de map van het database bestand mag niet geschreven worden. "
+                            "De gegevens konden niet bewaard worden.");
     case DbError::IoError:
       return QStringLiteral("Het database bestand kon niet gelezen of beschreven worden.");
     case DbError::WrongLayout:

@@ -12,7 +12,8 @@ enum class DbError {
   Busy,          // another copy of the program kept the file locked past the waiting time
   Damaged,       // the file is corrupt
   DiskFull,
-  ReadOnly,      // the file or its folder may not be written
+  ReadOnly,      // the file may not be written
+  FolderReadOnly,  // the file may be written, but its folder not: no journal can be made beside it
   IoError,       // reading or writing failed (a network share gone away)
   WrongLayout,   // a table, a field or the settings row is missing
   InvalidValue,  // a value that does not fit its field (a mark that is no number)
