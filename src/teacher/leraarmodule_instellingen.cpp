@@ -72,11 +72,9 @@ void Leraarmodule::wijzigLeraarWachtwoord() {
   const QString vraag = QStringLiteral("Het huidige wachtwoord is ") + s.LeraarWachtwoord + vbCr + vbCr +
                         QStringLiteral("Typ het nieuwe wachtwoord.");
   const QString nieuw = platform().dialogs->inputBox(vraag, QStringLiteral("Leraarwachtwoord"), QString());
-  if (nieuw.isEmpty()) {
-    // Nobody could log in to the teacher module with an empty password.
-    MsgBox(QStringLiteral("Een leeg wachtwoord kan niet. Het wachtwoord is niet gewijzigd."));
-    return;
-  }
+  // Cancel gives the empty text: the teacher changed their mind, so nothing changes and nothing
+  // is said. (An empty password could not be typed at the login either.)
+  if (nieuw.isEmpty()) return;
   if (nieuw.size() > kMaxWachtwoordLengte) {
     // The login box takes no more characters than this: a longer password locks the teacher out.
     MsgBox(QStringLiteral("Een wachtwoord mag hoogstens %1 tekens hebben. Het wachtwoord is niet gewijzigd.")

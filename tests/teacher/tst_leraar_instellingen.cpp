@@ -118,9 +118,11 @@ class TstLeraarInstellingen : public QObject {
         << "0123456789A"
         << "leraar"
         << "Een wachtwoord mag hoogstens 10 tekens hebben. Het wachtwoord is niet gewijzigd.";
+    // The input box answers Cancel, and OK on an empty box, with the empty text: nothing changes
+    // and nothing is said.
     QTest::newRow("leeg of geannuleerd") << ""
                                          << "leraar"
-                                         << "Een leeg wachtwoord kan niet. Het wachtwoord is niet gewijzigd.";
+                                         << "";
   }
   void leraarWachtwoord() {
     QFETCH(QString, getypt);
@@ -132,7 +134,7 @@ class TstLeraarInstellingen : public QObject {
     QCOMPARE(o.basis.dialogs->inputPrompts.size(), 1);
     QVERIFY(o.basis.dialogs->inputPrompts.first().startsWith(
         QStringLiteral("Het huidige wachtwoord is leraar\r")));
-    QCOMPARE(o.meldingen(), QStringList{melding});
+    QCOMPARE(o.meldingen(), melding.isEmpty() ? QStringList{} : QStringList{melding});
     QCOMPARE(state().LeraarWachtwoord, opgeslagen);
     herstart();
     const DbResult<DbSettings> instellingen = studentDatabase().readSettings();
