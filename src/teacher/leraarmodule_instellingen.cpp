@@ -1,5 +1,6 @@
 // The program's settings and the class report. Each setting is stored in the settings row at
 // once and takes effect at once.
+#include <QFontMetrics>
 #include <QPrinter>
 
 #include "interface/drivers.h"
@@ -13,6 +14,8 @@
 namespace kwil {
 
 namespace {
+
+constexpr float kKleinsteLetter = 5;
 
 QString interfaceNaam(std::int16_t soort) {
   switch (soort) {
@@ -29,13 +32,32 @@ QString interfaceNaam(std::int16_t soort) {
   }
 }
 
+// The largest size up to `grootste` in which every line of the panel's caption stands on one
+// line inside the panel, so that no setting wraps over another.
+float letterDiePast(const kwil::Panel& paneel, float grootste) {
+  const QStringList regels = displayLines(paneel.Caption()).split(QLatin1Char('\n'));
+  const int rand = 2 * (2 * paneel.BevelWidth() + paneel.BorderWidth() + 3);
+  float punten = grootste;
+  for (; punten > kKleinsteLetter; punten -= 0.25f) {
+    QFont letter = paneel.font();
+    letter.setPointSizeF(punten);
+    const QFontMetrics maat(letter);
+    bool past = regels.size() * maat.lineSpacing() <= paneel.height() - rand;
+    for (const QString& regel : regels) past = past && maat.horizontalAdvance(regel) <= paneel.width() - rand;
+    if (past) break;
+  }
+  return punten;
+}
+
 }  // namespace
 
 void Leraarmodule::toonInstellingen() {
   const KwilState& s = state();
-  Panel(3).setCaption(QStringLiteral(" Interface: ") + interfaceNaam(s.InterfaceSoort) + vbCr +
-                      QStringLiteral(" Inverteren: ") +
-                      (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
+  kwil::Panel& paneel = Panel(3);
+  paneel.setCaption(QStringLiteral(" Interface: ") + interfaceNaam(s.InterfaceSoort) + vbCr +
+                    QStringLiteral(" Inverteren: ") +
+                    (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
+  paneel.setFontSize(letterDiePast(paneel, instellingenLetter_ > 0 ? instellingenLetter_ : paneel.FontSize()));
 }
 
 void Leraarmodule::inverteer() {

@@ -142,6 +142,33 @@ class TstLeraarInstellingen : public QObject {
     QCOMPARE(instellingen.value.wachtwoord.value_or(QString()), opgeslagen);
   }
 
+  // Every setting stays on a line of its own inside the settings panel, whatever the interface
+  // is called: none wraps over the next.
+  void instellingenPassenInHetPaneel_data() {
+    QTest::addColumn<int>("soort");
+    QTest::addColumn<bool>("omgekeerd");
+    QTest::newRow("parallel") << int(SoortParallel) << false;
+    QTest::newRow("Velleman, omgekeerd") << int(SoortVelleman) << true;
+    QTest::newRow("iCP12") << int(SoortICP12) << true;
+    QTest::newRow("Arduino") << int(SoortArduino) << false;
+  }
+  void instellingenPassenInHetPaneel() {
+    QFETCH(int, soort);
+    QFETCH(bool, omgekeerd);
+    state().InterfaceSoort = static_cast<std::int16_t>(soort);
+    state().UitgangenInverteren = omgekeerd;
+    const kwil::Panel& paneel = o.toon().Panel(3);
+    const QStringList regels = displayLines(paneel.Caption()).split(QLatin1Char('\n'));
+    QCOMPARE(regels.size(), 2);
+    QVERIFY(regels[1].endsWith(omgekeerd ? QStringLiteral("aan") : QStringLiteral("uit")));
+    const QFontMetrics maat(paneel.font());
+    for (const QString& regel : regels) QVERIFY2(maat.horizontalAdvance(regel) < paneel.width() - 8, qPrintable(regel));
+    QVERIFY(2 * maat.lineSpacing() < paneel.height());
+    // No smaller than needed: a short setting keeps the window's small letter.
+    QVERIFY(paneel.FontSize() >= 5);
+    if (soort != SoortVelleman) QCOMPARE(paneel.FontSize(), o.module->Command(9).FontSize());
+  }
+
   // F11 and F12 search as in every window: a search that finds nothing leaves the parallel port.
   void zoektoetsen_data() {
     QTest::addColumn<int>("toets");
