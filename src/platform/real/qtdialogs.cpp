@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "platform/forms/control.h"
@@ -15,6 +16,13 @@ namespace kwil {
 namespace {
 // Not narrower than this, so that a one-line message does not look like a stray fragment.
 constexpr int kMinsteBreedte = 300;
+
+// The window manager cuts the title of a narrow box short: room for the title, and for the
+// buttons beside it.
+int breedteVoorTitel(const QString& titel) {
+  const QFontMetrics titelMaat(QApplication::font("QMdiSubWindowTitleBar"));
+  return std::max(kMinsteBreedte, titelMaat.horizontalAdvance(titel) + 4 * titelMaat.height() + 60);
+}
 }  // namespace
 
 std::unique_ptr<QMessageBox> berichtVenster(const QString& text, int buttons, const QString& title, QWidget* ouder) {
@@ -25,12 +33,9 @@ std::unique_ptr<QMessageBox> berichtVenster(const QString& text, int buttons, co
   box->setIcon((buttons & DialogService::Critical) ? QMessageBox::Critical : QMessageBox::NoIcon);
   const bool yesNo = (buttons & 7) == DialogService::YesNo;
   box->setStandardButtons(yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok);
-  // A message box sizes itself to its text alone, and the window manager cuts the title of a
-  // narrow box short: room for the title, and for the close button beside it.
-  const QFont titelLetter = QApplication::font("QMdiSubWindowTitleBar");
-  const int titelBreedte = QFontMetrics(titelLetter).horizontalAdvance(title) + 4 * QFontMetrics(titelLetter).height() + 60;
+  // A message box sizes itself to its text alone: room for the title as well.
   if (auto* rooster = qobject_cast<QGridLayout*>(box->layout()))
-    rooster->addItem(new QSpacerItem(std::max(titelBreedte, kMinsteBreedte), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+    rooster->addItem(new QSpacerItem(breedteVoorTitel(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                      rooster->rowCount(), 0, 1, rooster->columnCount());
   return box;
 }
@@ -43,10 +48,13 @@ int QtDialogService::msgBox(const QString& text, int buttons, const QString& tit
 }
 
 QString QtDialogService::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-  bool ok = false;
-  const QString typed = QInputDialog::getText(QApplication::activeWindow(), title, displayLines(prompt),
-                                              QLineEdit::Normal, defaultText, &ok);
-  return ok ? typed : QString();
+  QInputDialog box(QApplication::activeWindow());
+  box.setWindowTitle(title);
+  box.setLabelText(displayLines(prompt));
+  box.setTextValue(defaultText);
+  // The box takes its width from its text field.
+  if (auto* invoer = box.findChild<QLineEdit*>()) invoer->setMinimumWidth(breedteVoorTitel(title) - 40);
+  return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 QString QtDialogService::openFile(const QString& title, const QString& filter, const QString& startDir) {
