@@ -65,8 +65,12 @@ void tekenKop(QPainter& pen, const PaginaIndeling& p, const KlasRapport& rapport
 void tekenRegel(QPainter& pen, const PaginaIndeling& p, double y, const QString& naam,
                 const QStringList& cellen) {
   const double marge = p.cijferBreedte() * 0.1;
-  pen.drawText(QRectF(p.vlak.left() + marge, y, p.naamBreedte - marge, p.regelHoogte),
-               Qt::AlignLeft | Qt::AlignVCenter, naam);
+  const QRectF naamVak(p.vlak.left() + marge, y, p.naamBreedte - 2 * marge, p.regelHoogte);
+  const QFont tabelLetter = pen.font();
+  const NaamOpmaak opmaak = naamOpmaak(naam, naamVak.size(), tabelLetter, pen.device());
+  pen.setFont(opmaak.lettertype);
+  pen.drawText(naamVak, opmaak.vlaggen, naam);
+  pen.setFont(tabelLetter);
   for (int les = 0; les < kRapportLessen; ++les) {
     const QRectF cel(p.vlak.left() + p.naamBreedte + les * p.cijferBreedte(), y, p.cijferBreedte(),
                      p.regelHoogte);
@@ -110,6 +114,28 @@ void tekenPagina(QPainter& pen, const PaginaIndeling& p, const KlasRapport& rapp
 }
 
 }  // namespace
+
+NaamOpmaak naamOpmaak(const QString& naam, const QSizeF& vak, const QFont& basis, QPaintDevice* apparaat) {
+  const int links = Qt::AlignLeft | Qt::AlignVCenter;
+  auto past = [&](const QFont& f, int vlaggen) {
+    const QRectF nodig = QFontMetricsF(f, apparaat).boundingRect(QRectF(QPointF(0, 0), vak), vlaggen, naam);
+    return nodig.width() <= vak.width() && nodig.height() <= vak.height();
+  };
+  auto inGrootte = [&](double punten) {
+    QFont f = basis;
+    f.setPointSizeF(punten);
+    return f;
+  };
+  const double grootte = basis.pointSizeF();
+  // One line down to three quarters of the table's size; then lines broken between words; a
+  // name without blanks that is still too long is broken anywhere.
+  for (double punten = grootte; punten >= grootte * 0.75; punten -= 0.25)
+    if (past(inGrootte(punten), links)) return {inGrootte(punten), links};
+  for (int breken : {int(Qt::TextWordWrap), int(Qt::TextWrapAnywhere)})
+    for (double punten = grootte; punten >= 2; punten -= 0.25)
+      if (past(inGrootte(punten), links | breken)) return {inGrootte(punten), links | breken};
+  return {inGrootte(2), links | Qt::TextWrapAnywhere};
+}
 
 QString rapportCijfer(const QVariant& cijfer) {
   const QString tekst = leraar::alsTekst(cijfer).trimmed();

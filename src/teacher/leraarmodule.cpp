@@ -77,6 +77,8 @@ void Leraarmodule::maakOntwerp() {
   positie.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   kwil::Panel& instellingen = Panel.create(3, this, 488, 264, 144, 40);
   instellingen.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  instellingen.setFontName(kSansSerif);
+  instellingen.setFontSize(kKleineLetter);
   for (kwil::Panel* p : {&positie, &instellingen}) {
     p->setBackColor(KleurKnopNormaal);
     p->setLook(kwil::Panel::Highlighted);
@@ -166,6 +168,7 @@ void Leraarmodule::Form_Load() {
   scaleControl(*KlasLijst, opties);
   scaleControl(*Overzicht, opties);
   s.FormGeschaald[kSlot] = true;
+  instellingenLetter_ = Panel(3).FontSize();
 }
 
 // Every showing reads the pupils anew: other copies of the program may have added pupils or

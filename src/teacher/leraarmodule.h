@@ -90,6 +90,9 @@ class Leraarmodule : public Form {
   int huidige_ = -1;
   QStringList getoond_;  // the texts as read, to find what the teacher changed
   bool wachtwoordZichtbaar_ = false;
+  // The size of the settings panel's letters as designed and scaled; smaller only when its
+  // lines would not fit.
+  float instellingenLetter_ = 0;
 };
 
 }  // namespace kwil

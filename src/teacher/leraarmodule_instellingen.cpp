@@ -1,5 +1,6 @@
 // The program's settings and the class report. Each setting is stored in the settings row at
 // once and takes effect as soon as it is stored.
+#include <QFontMetrics>
 #include <QPrinter>
 
 #include "interface/drivers.h"
@@ -13,6 +14,8 @@
 namespace kwil {
 
 namespace {
+
+constexpr float kKleinsteLetter = 5;
 
 QString interfaceNaam(std::int16_t soort) {
   switch (soort) {
@@ -29,13 +32,32 @@ QString interfaceNaam(std::int16_t soort) {
   }
 }
 
+// The largest size up to `grootste` in which every line of the panel's caption stands on one
+// line inside the panel, so that no setting wraps over another.
+float letterDiePast(const kwil::Panel& paneel, float grootste) {
+  const QStringList regels = displayLines(paneel.Caption()).split(QLatin1Char('\n'));
+  const int rand = 2 * (2 * paneel.BevelWidth() + paneel.BorderWidth() + 3);
+  float punten = grootste;
+  for (; punten > kKleinsteLetter; punten -= 0.25f) {
+    QFont letter = paneel.font();
+    letter.setPointSizeF(punten);
+    const QFontMetrics maat(letter);
+    bool past = regels.size() * maat.lineSpacing() <= paneel.height() - rand;
+    for (const QString& regel : regels) past = past && maat.horizontalAdvance(regel) <= paneel.width() - rand;
+    if (past) break;
+  }
+  return punten;
+}
+
 }  // namespace
 
 void Leraarmodule::toonInstellingen() {
   const KwilState& s = state();
-  Panel(3).setCaption(QStringLiteral(" Interface: ") + interfaceNaam(s.InterfaceSoort) + vbCr +
-                      QStringLiteral(" Inverteren: ") +
-                      (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
+  kwil::Panel& paneel = Panel(3);
+  paneel.setCaption(QStringLiteral(" Interface: ") + interfaceNaam(s.InterfaceSoort) + vbCr +
+                    QStringLiteral(" Inverteren: ") +
+                    (s.UitgangenInverteren ? QStringLiteral("aan") : QStringLiteral("uit")));
+  paneel.setFontSize(letterDiePast(paneel, instellingenLetter_ > 0 ? instellingenLetter_ : paneel.FontSize()));
 }
 
 // A switch takes effect only once it is stored: what is on screen and at the interface is
@@ -74,11 +96,9 @@ void Leraarmodule::wijzigLeraarWachtwoord() {
   const QString vraag = QStringLiteral("Het huidige wachtwoord is ") + s.LeraarWachtwoord + vbCr + vbCr +
                         QStringLiteral("Typ het nieuwe wachtwoord.");
   const QString nieuw = platform().dialogs->inputBox(vraag, QStringLiteral("Leraarwachtwoord"), QString());
-  if (nieuw.isEmpty()) {
-    // Nobody could log in to the teacher module with an empty password.
-    MsgBox(QStringLiteral("Een leeg wachtwoord kan niet. Het wachtwoord is niet gewijzigd."));
-    return;
-  }
+  // Cancel gives the empty text: the teacher changed their mind, so nothing changes and nothing
+  // is said. (An empty password could not be typed at the login either.)
+  if (nieuw.isEmpty()) return;
   if (nieuw.size() > kMaxWachtwoordLengte) {
     // The login box takes no more characters than this: a longer password locks the teacher out.
     MsgBox(QStringLiteral("Een wachtwoord mag hoogstens %1 tekens hebben. Het wachtwoord is niet gewijzigd.")

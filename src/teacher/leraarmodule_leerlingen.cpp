@@ -92,6 +92,8 @@ void Leraarmodule::toonLeerling(int positie) {
   const int velden = static_cast<int>(leraar::getoondeVelden().size());
   for (int i = 1; i <= velden; ++i) {
     Text(i).setText(getoond_.value(i - 1));
+    // A name longer than its box shows its beginning, as it is read.
+    Text(i).setSelStart(0);
     Text(i).setEnabled(iemand);
   }
   for (int knop = 2; knop <= 8; ++knop) Command(knop).setEnabled(iemand);

@@ -15,6 +15,15 @@ std::unique_ptr<PrintService>& installed() {
 }
 }  // namespace
 
+QString veiligeBestandsnaam(const QString& naam) {
+  QString veilig;
+  for (QChar c : naam)
+    veilig += c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c) ? QLatin1Char('-') : c;
+  while (!veilig.isEmpty() && (veilig.front().isSpace() || veilig.front() == QLatin1Char('.'))) veilig.remove(0, 1);
+  while (!veilig.isEmpty() && (veilig.back().isSpace() || veilig.back() == QLatin1Char('.'))) veilig.chop(1);
+  return veilig.isEmpty() ? QStringLiteral("Cijferlijst") : veilig;
+}
+
 PrintService& printService() {
   return *installed();
 }
@@ -25,11 +34,12 @@ void installPrintService(std::unique_ptr<PrintService> service) {
 
 std::unique_ptr<QPrinter> QtPrintService::kiesPrinter(QWidget* ouder, const QString& documentNaam) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setDocName(documentNaam);
+  // The print dialog offers the document name as the file name when printing to a file.
+  printer->setDocName(veiligeBestandsnaam(documentNaam));
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     QString pad =
         QFileDialog::getSaveFileName(ouder, QStringLiteral("Er is geen printer. Opslaan als PDF-bestand"),
-                                     QDir::home().filePath(documentNaam + QStringLiteral(".pdf")),
+                                     QDir::home().filePath(veiligeBestandsnaam(documentNaam) + QStringLiteral(".pdf")),
                                      QStringLiteral("PDF-bestanden (*.pdf)"));
     if (pad.isEmpty()) return nullptr;
     if (!pad.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) pad += QStringLiteral(".pdf");

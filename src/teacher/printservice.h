@@ -24,6 +24,12 @@ class QtPrintService : public PrintService {
   std::unique_ptr<QPrinter> kiesPrinter(QWidget* ouder, const QString& documentNaam) override;
 };
 
+// A name that can stand as one file name in any folder: every character that a file system
+// takes as a folder separator or refuses ("/", "\\", ":", "*", "?", "\"", "<", ">", "|", control
+// characters) becomes "-", and blanks and dots at either end go ("2A/B" gives "2A-B").
+// "Cijferlijst" when nothing is left.
+QString veiligeBestandsnaam(const QString& naam);
+
 // The installed service; the real one until another is installed.
 PrintService& printService();
 void installPrintService(std::unique_ptr<PrintService> service);

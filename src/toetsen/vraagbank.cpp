@@ -9,6 +9,13 @@ namespace kwil {
 
 namespace {
 
+// A line of a question or an answer as the bank writes it: the blanks that indent it (a
+// column of a truth table, a formula set apart) stay, those at its end go.
+QString zonderBlanksAchteraan(QString tekst) {
+  while (!tekst.isEmpty() && tekst.back().isSpace()) tekst.chop(1);
+  return tekst;
+}
+
 // Reads a bank line by line; stops at the first fault.
 class BankLezer {
  public:
@@ -39,7 +46,7 @@ class BankLezer {
     static const QRegularExpression veld(QStringLiteral("^([VABCD]|Goed)\\s*:\\s?(.*)$"),
                                          QRegularExpression::CaseInsensitiveOption);
     if (const auto m = veld.match(r); m.hasMatch())
-      return leesVeld(m.captured(1).toUpper(), m.captured(2).trimmed());
+      return leesVeld(m.captured(1).toUpper(), zonderBlanksAchteraan(m.captured(2)));
     QString fout;
     if (auto s = SchakelRegel::lees(r, fout)) return vraag_.schakeling.append(*s);
     zetFout(r.startsWith(QLatin1Char('E'), Qt::CaseInsensitive) && r.contains(QLatin1Char('='))
@@ -60,12 +67,12 @@ class BankLezer {
   void leesVeld(const QString& naam, const QString& tekst) {
     if (naam == QLatin1String("GOED")) {
       static const QRegularExpression letter(QStringLiteral("^[ABCD]$"));
-      if (!letter.match(tekst.toUpper()).hasMatch())
-        return zetFout(QStringLiteral("na Goed: hoort A, B, C of D"));
-      vraag_.goed = tekst.toUpper().at(0).unicode() - 'A' + 1;
+      const QString goed = tekst.trimmed().toUpper();
+      if (!letter.match(goed).hasMatch()) return zetFout(QStringLiteral("na Goed: hoort A, B, C of D"));
+      vraag_.goed = goed.at(0).unicode() - 'A' + 1;
       return;
     }
-    if (tekst.isEmpty()) return zetFout(QStringLiteral("lege regel na %1:").arg(naam));
+    if (tekst.trimmed().isEmpty()) return zetFout(QStringLiteral("lege regel na %1:").arg(naam));
     if (naam == QLatin1String("V")) {
       if (vraag_.vraag.size() == kMaxVraagRegels)
         return zetFout(QStringLiteral("een vraag heeft ten hoogste %1 regels").arg(kMaxVraagRegels));

@@ -10,6 +10,10 @@
 //   E1 = s1 EN s2                only in a question that uses the interface: what an output
 //                                does while the pupil operates s1..s5 (see schakeling.h)
 //   # ...                        a comment; blank lines are ignored
+//
+// A question or answer line keeps the blanks that indent it after "V: " (the columns of a
+// truth table, a formula set apart), so the test shows it as the bank lays it out. A bar over a
+// letter of a formula is written with the combining overline after the letter ("b\u0305").
 #include <QList>
 #include <QString>
 #include <QStringList>

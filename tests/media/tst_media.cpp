@@ -143,6 +143,24 @@ double differingShare(const QImage& a, const QImage& b) {
   return double(differing) / double(x.width() * x.height());
 }
 
+// The part that follows `part` at its end `end` along bare wire, as long as no junction comes
+// between: the part in series there. Wire when the wire branches or ends at a terminal.
+PartKind seriesNeighbour(const Circuit& circuit, const Part& part, QPointF end) {
+  const Part* from = &part;
+  for (int steps = 0; steps < circuit.parts.size(); ++steps) {
+    QList<const Part*> touching;
+    for (const Part& other : circuit.parts)
+      if (&other != from && (other.from.toPoint() == end.toPoint() || other.to.toPoint() == end.toPoint()))
+        touching.append(&other);
+    if (touching.size() != 1) return PartKind::Wire;
+    const Part* next = touching.first();
+    if (next->kind != PartKind::Wire) return next->kind;
+    end = next->from.toPoint() == end.toPoint() ? next->to : next->from;
+    from = next;
+  }
+  return PartKind::Wire;
+}
+
 }  // namespace
 
 class TestMedia : public QObject {
@@ -217,6 +235,34 @@ class TestMedia : public QObject {
     QFETCH(QStringList, live);
     const QSet<QString> switches(operated.begin(), operated.end());
     QCOMPARE(liveLabels(familyOf(family).circuit, switches), live);
+  }
+
+  // Every circuit of one kind shows the same supply, and an LED never hangs on the supply
+  // without a resistor in its branch.
+  void suppliesAndSeriesResistors_data() {
+    QTest::addColumn<QString>("family");
+    for (const CircuitFamily& family : circuitFamilies())
+      if (!family.circuit.terminals.isEmpty()) QTest::newRow(qPrintable(family.states.first().fileName))
+                                               << family.states.first().fileName;
+  }
+  void suppliesAndSeriesResistors() {
+    QFETCH(QString, family);
+    const Circuit& circuit = familyOf(family).circuit;
+    bool bell = false;
+    QList<const Part*> leds;
+    for (const Part& part : circuit.parts) {
+      bell = bell || part.kind == PartKind::Bell;
+      if (part.kind == PartKind::Led) leds.append(&part);
+    }
+    QVERIFY(bell != !leds.isEmpty());  // a bell circuit or an LED circuit
+    QString supply;
+    for (const Terminal& t : circuit.terminals)
+      if (t.plus) supply = t.label;
+    QCOMPARE(supply, bell ? QStringLiteral("12 V") : QStringLiteral("+12 V"));
+    for (const Part* led : leds)
+      QVERIFY2(seriesNeighbour(circuit, *led, led->from) == PartKind::Resistor ||
+                   seriesNeighbour(circuit, *led, led->to) == PartKind::Resistor,
+               qPrintable(led->label));
   }
 
   // A drawing change shows up here; after an intended change, run the test with

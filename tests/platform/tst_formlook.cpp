@@ -77,6 +77,39 @@ class TestFormLook : public QObject {
     if (!qEnvironmentVariableIsEmpty("KWIL_SCREENSHOT")) shot.save(qEnvironmentVariable("KWIL_SCREENSHOT"));
     QCOMPARE(shot.pixelColor(at), colour);
   }
+
+  // The colours a button's caption is drawn in: its ForeColor while it can be pressed, engraved
+  // grey (never its ForeColor) while it is disabled, whatever its face and text colours.
+  void captionShowsWhetherAButtonWorks_data() {
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("face");
+    QTest::addColumn<int>("fore");
+    QTest::newRow("enabled, black on the usual face") << true << int(KleurKnopNormaal) << 0x000000;
+    QTest::newRow("disabled, black on the usual face") << false << int(KleurKnopNormaal) << 0x000000;
+    QTest::newRow("disabled, blue on white") << false << 0xFFFFFF << 0x800000;
+    QTest::newRow("enabled, blue on white") << true << 0xFFFFFF << 0x800000;
+  }
+  void captionShowsWhetherAButtonWorks() {
+    QFETCH(bool, enabled);
+    QFETCH(int, face);
+    QFETCH(int, fore);
+    DemoForm form;
+    CommandButton& knop = form.Command.create(3, &form, 300, 300, 132, 32);
+    knop.setCaption(QStringLiteral("&Bevestig"));
+    knop.setFontSize(10);
+    knop.setBackColor(face);
+    knop.setForeColor(fore);
+    knop.setEnabled(enabled);
+    form.Show();
+    const QImage shot = knop.grab().toImage();
+    QSet<QRgb> caption;
+    for (int y = 4; y < shot.height() - 4; ++y)
+      for (int x = 4; x < shot.width() - 4; ++x) caption.insert(shot.pixel(x, y));
+    const QRgb foreColour = vbColor(fore).rgb();
+    const QRgb grey = qRgb(128, 128, 128);
+    QCOMPARE(caption.contains(foreColour), enabled);
+    QCOMPARE(caption.contains(grey), !enabled);
+  }
 };
 
 QTEST_MAIN(TestFormLook)

@@ -1,10 +1,13 @@
 // The printed class report: printed to a PDF file and read back with pdftotext, so what is
 // checked is what lands on paper.
+#include <QFontMetricsF>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include "leraar_omgeving.h"
 #include "teacher/klasrapport.h"
+#include "teacher/printservice.h"
 
 using namespace kwil;
 using namespace kwil::leraartest;
@@ -19,6 +22,23 @@ QString pdfTekst(const QString& pdf) {
   p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
   if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
   return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Every word of the PDF with its box on the page (the first place a word occurs).
+QMap<QString, QRectF> pdfWoorden(const QString& pdf) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  QMap<QString, QRectF> woorden;
+  if (!p.waitForFinished(30000) || p.exitCode() != 0) return woorden;
+  static const QRegularExpression woord(QStringLiteral(
+      "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  for (auto it = woord.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+    const auto m = it.next();
+    if (woorden.contains(m.captured(5))) continue;
+    woorden.insert(m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())));
+  }
+  return woorden;
 }
 
 // The words after the name on the report line of that pupil; empty when there is no line.
@@ -140,6 +160,78 @@ class TstKlasrapport : public QObject {
     o.toon();
     o.klik(Printen);
     QCOMPARE(o.meldingen(), QStringList{QStringLiteral("Het afdrukken is mislukt.")});
+  }
+
+  // A class name may hold characters a file name cannot: the suggested PDF file is one file in
+  // the chosen folder, never a path into another.
+  void veiligeBestandsnaam_data() {
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<QString>("bestand");
+    QTest::newRow("gewoon") << "Cijferlijst klas 3A" << "Cijferlijst klas 3A";
+    QTest::newRow("schuine streep") << "Cijferlijst klas 2A/B" << "Cijferlijst klas 2A-B";
+    QTest::newRow("andere streep en dubbele punt") << "klas 2\\3:B" << "klas 2-3-B";
+    QTest::newRow("tekens die Windows weigert") << "a*b?c\"d<e>f|g" << "a-b-c-d-e-f-g";
+    QTest::newRow("stuurteken") << QStringLiteral("klas\t4\n") << "klas-4-";
+    QTest::newRow("naar een hogere map") << "../../etc/passwd" << "-..-etc-passwd";
+    QTest::newRow("punten en blanks aan de randen") << " .klas 5. " << "klas 5";
+    QTest::newRow("niets over") << " . " << "Cijferlijst";
+    QTest::newRow("quote en letters met accent") << "3'B Zoë" << "3'B Zoë";
+  }
+  void veiligeBestandsnaam() {
+    QFETCH(QString, naam);
+    QFETCH(QString, bestand);
+    QCOMPARE(kwil::veiligeBestandsnaam(naam), bestand);
+  }
+
+  // A long name is read whole on paper: smaller when that is enough, over more lines when not,
+  // never cut off at the edge of its column.
+  void langeNaamPastInZijnVak_data() {
+    QTest::addColumn<QString>("naam");
+    QTest::addColumn<bool>("kleiner");
+    QTest::addColumn<bool>("gebroken");
+    QTest::newRow("kort") << "Anna de Vries" << false << false;
+    QTest::newRow("iets te lang") << "Anna-Maria Wilhelmina van den Heuvel-Oosterhout" << true << false;
+    QTest::newRow("veel te lang") << "Anna-Maria Wilhelmina Josephina Theodora van den Heuvel tot Oosterhout-Bergen"
+                                  << true << true;
+    QTest::newRow("lang zonder blanks") << QString("Oosterhout").repeated(8) << true << true;
+  }
+  void langeNaamPastInZijnVak() {
+    QFETCH(QString, naam);
+    QFETCH(bool, kleiner);
+    QFETCH(bool, gebroken);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(o.werkPad(QStringLiteral("maat.pdf")));
+    QFont basis(QStringLiteral("DejaVu Sans"));
+    basis.setPointSizeF(10);
+    const QFontMetricsF maat(basis, &printer);
+    // The name column of an A4 page: about 76 mm, one and a half lines high.
+    const QSizeF vak(printer.resolution() * 76 / 25.4, maat.height() * 1.6);
+    const NaamOpmaak opmaak = naamOpmaak(naam, vak, basis, &printer);
+    QCOMPARE(opmaak.lettertype.pointSizeF() < 10, kleiner);
+    QCOMPARE((opmaak.vlaggen & (Qt::TextWordWrap | Qt::TextWrapAnywhere)) != 0, gebroken);
+    const QRectF nodig =
+        QFontMetricsF(opmaak.lettertype, &printer).boundingRect(QRectF(QPointF(0, 0), vak), opmaak.vlaggen, naam);
+    QVERIFY(nodig.width() <= vak.width());
+    QVERIFY(nodig.height() <= vak.height());
+    QVERIFY(opmaak.lettertype.pointSizeF() >= 4);
+  }
+
+  // On paper too: the whole of a long name stands left of the marks' first column (text cut
+  // off at a clip would still be in the PDF, but run on under the marks).
+  void langeNaamOpPapier() {
+    o.voegToe({QStringLiteral("3A"), QStringLiteral("Anna-Maria Wilhelmina"), QStringLiteral("van den"),
+               QStringLiteral("Heuvel-Oosterhout")});
+    o.toon();
+    o.kiesKlas(QStringLiteral("3A"));
+    o.klik(Printen);
+    const QMap<QString, QRectF> woorden = pdfWoorden(pdf());
+    QVERIFY(woorden.contains(QStringLiteral("Les")));
+    const double eersteKolom = woorden.value(QStringLiteral("Les")).left();
+    for (const char* woord : {"Anna-Maria", "Wilhelmina", "van", "den", "Heuvel-Oosterhout"}) {
+      QVERIFY2(woorden.contains(QString::fromUtf8(woord)), woord);
+      QVERIFY2(woorden.value(QString::fromUtf8(woord)).right() < eersteKolom, woord);
+    }
   }
 
   void cijferAlsTekst_data() {

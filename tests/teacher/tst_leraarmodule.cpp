@@ -78,6 +78,25 @@ class TstLeraarmodule : public QObject {
              QStringList({"Anna", "de", "Vries", "6", "8", "-", "-", "-", "-"}));
   }
 
+  // A field longer than its box shows its beginning, however it came into view.
+  void langeVeldenTonenHunBegin_data() {
+    QTest::addColumn<QString>("veld");
+    QTest::newRow("voornaam") << "voornaam";
+    QTest::newRow("tussenvoegsel") << "tussenvoegsel";
+    QTest::newRow("achternaam") << "achternaam";
+    QTest::newRow("computernaam") << "computernaam";
+  }
+  void langeVeldenTonenHunBegin() {
+    QFETCH(QString, veld);
+    const QString lang = QStringLiteral("Begin-") + QStringLiteral("heel-lang-").repeated(6) + QStringLiteral("Eind");
+    o.zet(anna, veld, lang);
+    o.toon();
+    TextBox& vak = o.vak(veld);
+    QCOMPARE(vak.Text(), lang);
+    QVERIFY(QFontMetrics(vak.font()).horizontalAdvance(lang) > vak.width());
+    QCOMPARE(vak.cursorPosition(), 0);
+  }
+
   // Each edit stores exactly the changed field; every other field of the row stays.
   void bewerken_data() {
     QTest::addColumn<QString>("veld");

@@ -166,6 +166,38 @@ class TestVraagbank : public QObject {
     QCOMPARE(u.bank->sleutel(), QStringLiteral("BBCBBBBBBB"));
   }
 
+  // A question keeps its layout: the blanks that indent a line (a column of a truth table, a
+  // formula set apart) stay; one blank after the colon and the blanks at the end go.
+  void linesKeepTheirIndent_data() {
+    QTest::addColumn<QString>("regel");
+    QTest::addColumn<QString>("vraag");
+    QTest::addColumn<QString>("antwoordA");
+    QTest::newRow("plain") << "V: Wat is dit?" << "Wat is dit?" << "a";
+    QTest::newRow("indented question line") << "V:     s1 = 0  geeft  E1 = 1" << "    s1 = 0  geeft  E1 = 1" << "a";
+    QTest::newRow("no blank after the colon") << "V:s1 s2" << "s1 s2" << "a";
+    QTest::newRow("blanks at the end go") << "V: Wat is dit?   \t" << "Wat is dit?" << "a";
+    QTest::newRow("indented line in front of the field") << "   V:   E = a . b" << "  E = a . b" << "a";
+    QTest::newRow("indented answer") << "V: v\nA:    1010" << "v" << "   1010";
+  }
+  void linesKeepTheirIndent() {
+    QFETCH(QString, regel);
+    QFETCH(QString, vraag);
+    QFETCH(QString, antwoordA);
+    QString blok = "Vraag 3\n" + regel + "\n";
+    if (!regel.contains("A:")) blok += "A: a\n";
+    const VraagbankUitslag u = leesVraagbank(bankMetVraag3(blok + "B: b\nC: c\nD: d\nGoed: A\n"));
+    QVERIFY2(u.bank, qPrintable(u.fout));
+    const ToetsVraag& v = u.bank->vragen.at(2);
+    QCOMPARE(v.vraag, QStringList{vraag});
+    QCOMPARE(v.antwoorden[0], QStringList{antwoordA});
+  }
+
+  void aLineOfBlanksIsEmpty() {
+    const VraagbankUitslag u = leesVraagbank(bankMetVraag3("Vraag 3\nV:      \nA: a\nB: b\nC: c\nD: d\nGoed: A\n"));
+    QVERIFY(!u.bank);
+    QVERIFY2(u.fout.contains("lege regel na V:"), qPrintable(u.fout));
+  }
+
   void circuitsFollowTheirWords_data() {
     QTest::addColumn<QString>("regel");
     QTest::addColumn<int>("ingedrukt");  // bit k-1 = s<k>

@@ -7,23 +7,34 @@ namespace {
 
 using namespace parts;
 
-// A supply, one switching part and a load in one column, read from top to bottom.
-Circuit column(const QString& supply, const Part& switching, const Part& load) {
-  const double x = switching.from.x();
+// One supply for each kind of circuit, the same in every picture of that kind: the bell on the
+// bell transformer, the LEDs on the interface's supply behind a series resistor.
+const QString kBellSupply = QStringLiteral("12 V");
+const QString kLedSupply = QStringLiteral("+12 V");
+
+// A supply and parts in series in one column, read from top to bottom, joined by wires.
+Circuit column(const QString& supply, const QList<Part>& series) {
+  const double x = series.first().from.x();
   Circuit c = circuit(QSize(190, 300), {{{x, 40}, supply, true}, {{x, 262}, "0", false}});
-  c.parts = {wire({x, 40}, switching.from), switching, wire(switching.to, load.from), load, wire(load.to, {x, 262})};
+  QPointF above(x, 40);
+  for (const Part& p : series) {
+    c.parts.append(wire(above, p.from));
+    c.parts.append(p);
+    above = p.to;
+  }
+  c.parts.append(wire(above, {x, 262}));
   return c;
 }
 
 Circuit bellCircuit(bool breakContact) {
   const QPointF top(70, 62), bottom(70, 132);
-  return column("12 V", breakContact ? breaking(top, bottom, "s") : make(top, bottom, "s"),
-                bell({70, 170}, {70, 230}));
+  return column(kBellSupply, {breakContact ? breaking(top, bottom, "s") : make(top, bottom, "s"),
+                              bell({70, 170}, {70, 230})});
 }
 
 // s1 and s2 side by side (OF, parallel) or one below the other (EN, series), then the bell.
 Circuit parallelBell() {
-  Circuit c = circuit(QSize(240, 300), {{{110, 40}, "12 V", true}, {{110, 262}, "0", false}});
+  Circuit c = circuit(QSize(240, 300), {{{110, 40}, kBellSupply, true}, {{110, 262}, "0", false}});
   c.parts = {wire({110, 40}, {110, 60}),   wire({110, 60}, {60, 60}),    wire({110, 60}, {160, 60}),
              make({60, 60}, {60, 130}, "s1"), make({160, 60}, {160, 130}, "s2"),
              wire({60, 130}, {110, 130}),  wire({160, 130}, {110, 130}), wire({110, 130}, {110, 172}),
@@ -32,7 +43,7 @@ Circuit parallelBell() {
 }
 
 Circuit seriesBell() {
-  Circuit c = circuit(QSize(190, 300), {{{70, 36}, "12 V", true}, {{70, 266}, "0", false}});
+  Circuit c = circuit(QSize(190, 300), {{{70, 36}, kBellSupply, true}, {{70, 266}, "0", false}});
   c.parts = {wire({70, 36}, {70, 48}),    make({70, 48}, {70, 108}, "s1"), wire({70, 108}, {70, 122}),
              make({70, 122}, {70, 182}, "s2"), wire({70, 182}, {70, 196}),  bell({70, 196}, {70, 246}),
              wire({70, 246}, {70, 266})};
@@ -40,9 +51,9 @@ Circuit seriesBell() {
 }
 
 // E1 and a reversed E2 behind make contact s1, E3 behind break contact s2, each with its
-// resistor, between +12 V and 0.
+// resistor, between the LED supply and 0.
 Circuit threeLeds() {
-  Circuit c = circuit(QSize(340, 300), {{{165, 36}, "+12 V", true}, {{165, 270}, "0", false}});
+  Circuit c = circuit(QSize(340, 300), {{{165, 36}, kLedSupply, true}, {{165, 270}, "0", false}});
   c.parts = {wire({165, 36}, {165, 56}),   wire({165, 56}, {60, 56}),    wire({165, 56}, {270, 56}),
              make({60, 56}, {60, 126}, "s1"), wire({60, 126}, {150, 126}),
              resistor({60, 126}, {60, 184}, "R1"),  led({60, 184}, {60, 236}, "E1"),
@@ -72,12 +83,18 @@ Circuit bellSymbol() {
   return c;
 }
 
-// The tall main-menu picture of lesson n: its push button lights the LED of that lesson.
+// The tall main-menu picture of lesson n: its push button lights the LED of that lesson,
+// through its resistor.
 Circuit menuCircuit(int lesson) {
   const QString n = QString::number(lesson);
-  Circuit c = circuit(QSize(75, 250), {{{14, 60}, "+", true}, {{14, 218}, "0", false}});
-  c.parts = {wire({14, 60}, {14, 78}), make({14, 78}, {14, 146}, "s" + n), wire({14, 146}, {14, 162}),
-             led({14, 162}, {14, 200}, "E" + n), wire({14, 200}, {14, 218})};
+  // Drawn smaller than the lesson schemas, so that the supply and the labels fit the narrow
+  // picture; the caption keeps its size.
+  const double x = 26;
+  Circuit c = circuit(QSize(75, 250), {{{x, 72}, kLedSupply, true}, {{x, 268}, "0", false}});
+  c.parts = {wire({x, 72}, {x, 80}),      make({x, 80}, {x, 146}, "s" + n), wire({x, 146}, {x, 154}),
+             resistor({x, 154}, {x, 206}, ""), wire({x, 206}, {x, 216}), led({x, 216}, {x, 250}, "E" + n),
+             wire({x, 250}, {x, 268})};
+  c.scale = 0.8;
   c.caption = "Les " + n;
   return c;
 }
@@ -96,7 +113,8 @@ QList<CircuitFamily> makeFamilies() {
       family(bellCircuit(true), "ImgSchemaBelNiet", {"s"}),
       family(parallelBell(), "ImgSchemaBelOf", {"s1", "s2"}),
       family(seriesBell(), "ImgSchemaBelEn", {"s1", "s2"}),
-      family(column("+2 V", make({70, 62}, {70, 132}, "s1"), led({70, 176}, {70, 226}, "E1")),
+      family(column(kLedSupply, {make({70, 58}, {70, 118}, "s1"), resistor({70, 130}, {70, 180}, "R1"),
+                                 led({70, 194}, {70, 238}, "E1")}),
              "ImgSchemaLed", {"s1"}),
       // This family's names say the state of each switch: s1 "Be"(diend) or "On"(bediend).
       {threeLeds(),

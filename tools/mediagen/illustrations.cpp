@@ -99,12 +99,13 @@ void pushButton(QPainter& p, QPointF centre) {
   p.drawEllipse(centre, 7, 7);
 }
 
-// A row of LEDs (the outputs) above their names.
-void outputRow(QPainter& p, QPointF start, double step, int count, const QString& prefix, QColor labels) {
+// A row of LEDs (the outputs) above their names, E1 to E8 as every picture and window calls
+// them.
+void outputRow(QPainter& p, QPointF start, double step, int count, QColor labels) {
   for (int i = 0; i < count; ++i) {
     const QPointF at = start + QPointF(i * step, 0);
     smallLed(p, at, QColor(230, 30, 30), i == 0);
-    text(p, QRectF(at.x() - 20, at.y() + 8, 40, 18), prefix + QString::number(i + 1), 12, labels);
+    text(p, QRectF(at.x() - 20, at.y() + 8, 40, 18), "E" + QString::number(i + 1), step < 30 ? 11 : 12, labels);
   }
 }
 
@@ -331,7 +332,7 @@ void parallelBox(QPainter& p) {
   p.setBrush(QColor(185, 180, 170));
   p.drawPath(side);
   text(p, QRectF(40, 78, 300, 22), "INTERFACE", 17, style::kLabel);
-  outputRow(p, QPointF(75, 125), 33, 8, "E", style::kInk);
+  outputRow(p, QPointF(75, 125), 33, 8, style::kInk);
   inputRow(p, QPointF(90, 195), 50, 5, style::kInk);
   p.setPen(QPen(QColor(50, 50, 50), 7, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(370, 140), QPointF(395, 140));
@@ -347,7 +348,7 @@ void usbCard(QPainter& p) {
   terminalBlock(p, QPointF(90, 233), 9, QColor(40, 110, 190));
   chip(p, QRectF(90, 110, 90, 34), "USB");
   text(p, QRectF(200, 108, 170, 20), "USB interface", 15, kSilk);
-  outputRow(p, QPointF(200, 150), 24, 8, "", kSilk);
+  outputRow(p, QPointF(200, 150), 24, 8, kSilk);
   inputRow(p, QPointF(95, 195), 42, 5, kSilk);
 }
 
@@ -356,7 +357,7 @@ void icp12Board(QPainter& p) {
   usbSocket(p, QRectF(38, 128, 34, 26));
   chip(p, QRectF(100, 80, 110, 36), "iCP12");
   text(p, QRectF(225, 86, 130, 20), "USB interface", 14, kSilk);
-  outputRow(p, QPointF(110, 150), 30, 8, "E", kSilk);
+  outputRow(p, QPointF(110, 150), 30, 8, kSilk);
   inputRow(p, QPointF(120, 205), 45, 5, kSilk);
 }
 
@@ -378,7 +379,7 @@ void sevenSegmentDigit(QPainter& p, QPointF at) {
 void tm1638Board(QPainter& p) {
   board(p, QRectF(20, 40, 380, 225), QColor(25, 60, 140));
   text(p, QRectF(30, 48, 360, 20), "LED & KEY  TM1638", 14, kSilk);
-  outputRow(p, QPointF(52, 85), 45, 8, "E", kSilk);
+  outputRow(p, QPointF(52, 85), 45, 8, kSilk);
   for (int i = 0; i < 8; ++i) sevenSegmentDigit(p, QPointF(38 + i * 45, 120));
   for (int i = 0; i < 8; ++i) {
     pushButton(p, QPointF(52 + i * 45, 205));
@@ -394,7 +395,7 @@ void arduinoWithAdapter(QPainter& p) {
   p.drawRect(QRectF(18, 205, 44, 36));  // the power socket
   board(p, QRectF(80, 62, 300, 190), QColor(40, 140, 70));  // the adapter plugged on top
   text(p, QRectF(90, 70, 280, 20), "Arduino + adapter", 15, kSilk);
-  outputRow(p, QPointF(110, 115), 32, 8, "E", kSilk);
+  outputRow(p, QPointF(110, 115), 32, 8, kSilk);
   inputRow(p, QPointF(125, 180), 50, 5, kSilk);
   chip(p, QRectF(120, 225, 130, 16), "");
 }

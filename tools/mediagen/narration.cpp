@@ -1,5 +1,7 @@
 #include "narration.h"
 
+#include "spokenforms.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -90,7 +92,8 @@ QString spokenText(const QStringList& lines) {
   QStringList spoken;
   for (const QString& line : lines)
     if (!line.trimmed().isEmpty()) spoken.append(line.trimmed());
-  QString text = spoken.join(QLatin1Char(' '));
+  static const QRegularExpression blanks(QStringLiteral("\\s+"));
+  QString text = readFormulas(readBitPatterns(spoken.join(QLatin1Char(' ')).replace(blanks, QStringLiteral(" "))));
   static const QList<std::pair<QRegularExpression, QString>> spokenForms = {
       {QRegularExpression(QStringLiteral("\\bDhr\\.")), QStringLiteral("meneer")},
       {QRegularExpression(QStringLiteral("\\bblz\\.")), QStringLiteral("bladzijde")},
@@ -99,7 +102,7 @@ QString spokenText(const QStringList& lines) {
   };
   for (const auto& [written, said] : spokenForms) text.replace(written, said);
   // Capitals stress a word on the screen; the voice would spell it.
-  for (const char* word : {"WEL", "NIET", "EN", "OF", "PARALLEL", "SERIE"}) {
+  for (const char* word : {"WEL", "NIET", "EN", "OF", "PARALLEL", "SERIE", "PUNT"}) {
     const QString stressed = QString::fromLatin1(word);
     const QRegularExpression asWord(QStringLiteral("\\b") + stressed + QStringLiteral("\\b"));
     text.replace(asWord, stressed.toLower());

@@ -22,8 +22,9 @@ struct NarrationText {
 using NarrationProvider = std::function<QList<NarrationText>()>;
 
 // The lines of a page as one text to speak: empty lines left out, the rest joined with a
-// blank, and the few written forms a speech synthesiser would spell out letter by letter
-// ("Dhr.", "blz.", "mA", "WEL" in capitals) given in their spoken form.
+// blank, bit patterns and formulas read as a teacher reads them (spokenforms.h), and the few
+// written forms a speech synthesiser would spell out letter by letter ("Dhr.", "blz.", "mA",
+// "WEL" in capitals) given in their spoken form. Every text that is spoken goes through it.
 QString spokenText(const QStringList& lines);
 
 // The providers of the program's lessons and tests (narration_sources.cpp).

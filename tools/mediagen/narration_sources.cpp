@@ -10,7 +10,7 @@ namespace {
 // The spoken test questions and answers, from the question banks the test window reads.
 QList<NarrationText> toetsTeksten() {
   QList<NarrationText> teksten;
-  for (const ToetsVoorleesTekst& t : toetsVoorleesTeksten()) teksten.append({t.bestand, t.tekst});
+  for (const ToetsVoorleesTekst& t : toetsVoorleesTeksten()) teksten.append({t.bestand, spokenText({t.tekst})});
   return teksten;
 }
 

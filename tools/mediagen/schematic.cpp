@@ -152,12 +152,13 @@ QPen linePen(bool live, double width = style::kSymbolLine) {
   return pen;
 }
 
-// The push button that operates a contact: a dashed rod from the blade to a button.
+// The push button that operates a contact: a dashed rod from the blade to a button. The rod
+// begins under the blade's stroke, so that its first dash always meets the blade.
 void drawActuator(QPainter& p, QPointF bladeMiddle) {
   QPen rod(style::kInk, 1.8, Qt::DashLine);
   p.setPen(rod);
   const QPointF button(bladeMiddle.x() + 20, bladeMiddle.y());
-  p.drawLine(bladeMiddle, button);
+  p.drawLine(bladeMiddle - QPointF(style::kSymbolLine / 2, 0), button);
   p.setPen(linePen(false, 2.2));
   p.drawLine(button + QPointF(0, -8), button + QPointF(0, 8));
   p.drawLine(button + QPointF(0, -8), button + QPointF(6, -8));
@@ -185,7 +186,7 @@ double drawBreakContact(QPainter& p, double x, double c, bool operated, bool liv
   p.drawLine(pivot, tip);
   p.setBrush(live ? style::kLive : style::kInk);
   p.drawEllipse(pivot, 2.5, 2.5);
-  if (pushButton) drawActuator(p, (pivot + tip) / 2 + QPointF(operated ? 0 : 2, 0));
+  if (pushButton) drawActuator(p, (pivot + tip) / 2);
   return 16;
 }
 
@@ -355,9 +356,10 @@ QImage drawCircuit(const Circuit& circuit, const QSet<QString>& operated) {
   style::smooth(p);
   p.scale(circuit.scale, circuit.scale);
   if (!circuit.caption.isEmpty()) {
-    p.setFont(style::labelFont(16));
+    p.setFont(style::labelFont(int(16 / circuit.scale)));
     p.setPen(style::kInk);
-    p.drawText(QRectF(0, 4, circuit.size.width() / circuit.scale, 24), Qt::AlignCenter, circuit.caption);
+    p.drawText(QRectF(0, 4 / circuit.scale, circuit.size.width() / circuit.scale, 24 / circuit.scale), Qt::AlignCenter,
+               circuit.caption);
   }
   const QSet<QString> moved = operatedWithRelays(circuit, operated);
   const QList<bool> live = liveParts(circuit, moved);

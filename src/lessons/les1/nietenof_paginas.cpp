@@ -52,6 +52,14 @@ void NietEnOf::aankomst(int stap, int vorige) {
   const QString enSchema = QStringLiteral("ImgSchemaBelEnOnbediend.bmp");
   const QString ledRood = QStringLiteral("ImgLedRood.jpg");
   const QString ledsSchema = QStringLiteral("ImgSchemaLedsE1E2E3s1s2Onbediend.bmp");
+  // The on-screen bell button is Dhr. Tingel's bell on pages 10 to 14 and switch s2 on pages 18
+  // to 21: each page that shows it gives it its name plate, whatever page showed it before.
+  const QString tingel = QStringLiteral("P.Tingel.");
+  const QString s2 = QStringLiteral("s2");
+  auto toonBelknop = [&](const QString& naamplaat) {
+    Panel(21).setCaption(naamplaat);
+    toon(23);
+  };
   auto schemaMetSchakelaars = [&](const QString& schema) {
     laadEnCentreer(14, 2, schema);
     schuifPaneel(14, 31);
@@ -147,7 +155,7 @@ void NietEnOf::aankomst(int stap, int vorige) {
         verberg(14);
         laadEnCentreer(14, 2, belSchema);
         Panel(23).setTop(Panel(14).Top());
-        toon(23);
+        toonBelknop(tingel);
         toon(14);
       }
       break;
@@ -155,7 +163,7 @@ void NietEnOf::aankomst(int stap, int vorige) {
       if (vorige == 12) {
         laadEnCentreer(14, 2, belSchema);
         Panel(23).setTop(Panel(14).Top());
-        toon(23);
+        toonBelknop(tingel);
         toon(14);
       }
       break;
@@ -175,9 +183,8 @@ void NietEnOf::aankomst(int stap, int vorige) {
         verberg(26);
         verberg(14);
         laadEnCentreer(14, 2, nietSchema);
-        Panel(21).setCaption(QStringLiteral("P.Tingel."));
         toon(14);
-        toon(23);
+        toonBelknop(tingel);
       }
       break;
     case 15:
@@ -200,9 +207,8 @@ void NietEnOf::aankomst(int stap, int vorige) {
     case 18:
       if (vorige == 17) {
         schemaMetSchakelaars(ofSchema);
-        Panel(21).setCaption(QStringLiteral("s2"));
         toon(14);
-        toon(23);
+        toonBelknop(s2);
         toon(26);
       }
       break;
@@ -225,7 +231,7 @@ void NietEnOf::aankomst(int stap, int vorige) {
         schemaMetSchakelaars(enSchema);
         toon(14);
         toon(26);
-        toon(23);
+        toonBelknop(s2);
       }
       break;
     case 22:

@@ -10,6 +10,9 @@
 namespace kwil {
 
 namespace {
+const QColor kEngraveLight(255, 255, 255);
+const QColor kEngraveDark(128, 128, 128);
+
 // Face, border and caption shared by the push button and the ribbon button.
 void paintButton(QWidget& w, const Control& c, const QString& caption, bool sunk) {
   QPainter p(&w);
@@ -19,10 +22,18 @@ void paintButton(QWidget& w, const Control& c, const QString& caption, bool sunk
   const QRect inner = drawBevel(p, w.rect().adjusted(1, 1, -1, -1), 1, !sunk);
   QRect text = inner.adjusted(2, 2, -2, -2);
   if (sunk) text.translate(1, 1);
+  const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
   QPalette pal = w.palette();
-  pal.setColor(QPalette::WindowText, vbColor(c.ForeColor()));
-  w.style()->drawItemText(&p, text, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, pal,
-                          w.isEnabled(), caption, QPalette::WindowText);
+  if (w.isEnabled()) {
+    pal.setColor(QPalette::WindowText, vbColor(c.ForeColor()));
+    w.style()->drawItemText(&p, text, flags, pal, true, caption, QPalette::WindowText);
+  } else {
+    // A button that cannot be pressed shows its caption engraved in grey, whatever its colours.
+    pal.setColor(QPalette::WindowText, kEngraveLight);
+    w.style()->drawItemText(&p, text.translated(1, 1), flags, pal, true, caption, QPalette::WindowText);
+    pal.setColor(QPalette::WindowText, kEngraveDark);
+    w.style()->drawItemText(&p, text, flags, pal, true, caption, QPalette::WindowText);
+  }
   if (w.hasFocus()) {
     p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
     p.drawRect(inner.adjusted(2, 2, -3, -3));

@@ -1,8 +1,17 @@
 #pragma once
 // Message boxes, input boxes and the file dialog on the screen.
+#include <memory>
+
 #include "platform/services.h"
 
+class QMessageBox;
+class QWidget;
+
 namespace kwil {
+
+// The box msgBox shows: its text, buttons and icon, and wide enough that the window title is
+// read in full above a short message ("Cijfer: 7").
+std::unique_ptr<QMessageBox> berichtVenster(const QString& text, int buttons, const QString& title, QWidget* ouder);
 
 class QtDialogService : public DialogService {
  public:

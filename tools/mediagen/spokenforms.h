@@ -1,0 +1,28 @@
+#pragma once
+// How a Dutch teacher reads the course's notation aloud. A speech synthesiser reads what is
+// written: a bit pattern as a decimal number ("101" as "honderd een"), a switching formula
+// without its signs ("E = a . b" as "E gelijkteken a b"). These rules rewrite such notation
+// into the words the lessons teach, for every text that is spoken: page texts and test texts
+// alike.
+#include <QString>
+
+namespace kwil::media {
+
+// Bit patterns digit by digit ("101" becomes "één nul één"), ordinary numbers left as
+// numbers. A row of noughts and ones counts as a bit pattern when
+//   - it begins with a nought ("00", "0011", "= 00000101"; a decimal number never does),
+//   - it has four or more digits (the course's decimal numbers stay below 1000),
+//   - it follows a word that says it is binary ("het binaire getal 101", "Binair 101"),
+//   - it stands after a row of input names, one digit per input ("s1 s2 = 10"),
+//   - or it stands in one list with a bit pattern ("00, 01, 10 en 11").
+QString readBitPatterns(const QString& text);
+
+// Switching formulas as the lessons teach them to be spoken: in a formula "." and "·" are EN,
+// "+" is OF, a letter with a bar over it (a combining overline, U+0305) is NIET and the letter.
+// A bar printed as underscores standing alone before a formula, as a lesson page prints the
+// bar on the row above, stands over the formula's last letter. Outside a formula: "=" is
+// "is", a lone "." is "punt", a "-" between numbers that are equated is "min" and an "x"
+// between numbers is "keer".
+QString readFormulas(const QString& text);
+
+}  // namespace kwil::media
