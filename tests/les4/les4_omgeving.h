@@ -26,17 +26,21 @@ inline QSize les4Maat(const QString& naam) {
   return kFormuleMaat;
 }
 
+// Puts every lesson-4 picture into the program folder, a white image of its kind's size.
+inline void maakLes4Plaatjes(programmatest::ProgrammaOmgeving& omgeving) {
+  for (const QString& naam : les4Plaatjes()) {
+    QImage beeld(les4Maat(naam), QImage::Format_RGB32);
+    beeld.fill(Qt::white);
+    omgeving.bewaarPlaatje(naam, beeld);
+  }
+}
+
 class Les4Omgeving : public LesOmgeving {
  public:
-  // Once per test program; weglaten names pictures the folder does not get.
-  void maakLes4Map(const QStringList& weglaten = {}) {
+  // Once per test program.
+  void maakLes4Map() {
     maakProgrammaMap({});
-    for (const QString& naam : les4Plaatjes()) {
-      if (weglaten.contains(naam)) continue;
-      QImage beeld(les4Maat(naam), QImage::Format_RGB32);
-      beeld.fill(Qt::white);
-      bewaarPlaatje(naam, beeld);
-    }
+    maakLes4Plaatjes(*this);
   }
   void begin() {
     LesOmgeving::begin();
