@@ -11,6 +11,7 @@ namespace kwil {
 namespace {
 constexpr std::int32_t kWit = 0xFFFFFF;
 constexpr std::int32_t kBandKleur = 0xE3BB9B;
+constexpr std::int32_t kTekstKleur = 0x8E4522;
 constexpr int kRelaisGeluid = 9;
 constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
 }  // namespace
@@ -71,6 +72,12 @@ Formule::Formule(QWidget* parent) : LessonWindow(formuleConfig(), parent) {
   indeling.statusBreedte = 81;
   indeling.statusHoogte = 17;
   maakFrame(indeling);
+  for (int p : {config().voettekstPaneel, config().statusPaneel}) {
+    Panel(p).setFontName(QStringLiteral("Comic Sans MS"));
+    Panel(p).setFontSize(8.25f);
+    Panel(p).setForeColor(kTekstKleur);
+  }
+  for (int k : {1, config().paginaVak}) PictureBox(k).setForeColor(kTekstKleur);
 }
 
 // --- Frame hooks ------------------------------------------------------------------------------
