@@ -99,7 +99,7 @@ QString spokenText(const QStringList& lines) {
   };
   for (const auto& [written, said] : spokenForms) text.replace(written, said);
   // Capitals stress a word on the screen; the voice would spell it.
-  for (const char* word : {"WEL", "NIET", "EN", "OF", "PARALLEL", "SERIE"}) {
+  for (const char* word : {"WEL", "NIET", "EN", "OF", "DAN", "PARALLEL", "SERIE"}) {
     const QString stressed = QString::fromLatin1(word);
     const QRegularExpression asWord(QStringLiteral("\\b") + stressed + QStringLiteral("\\b"));
     text.replace(asWord, stressed.toLower());
