@@ -142,7 +142,9 @@ void Form::Maximise() {
   waitingForMaximise_ = true;
   QElapsedTimer waited;
   waited.start();
-  while (waited.elapsed() < 400 && height() >= size.height())
+  // The manager may first confirm the window's old, smaller size: that is no answer yet.
+  const auto beantwoord = [&] { return height() < size.height() && width() > size.width() * 3 / 4; };
+  while (waited.elapsed() < 400 && !beantwoord())
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
   waitingForMaximise_ = false;
 }
