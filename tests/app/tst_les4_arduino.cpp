@@ -100,12 +100,9 @@ class Les4Arduino : public QObject {
   void vanMenuTotCijfer() {
     // What the pupil does on each page, and E1 after each press.
     const QMap<int, QList<Druk>> taken = {
-        {2, {{1, 0}, {3, 1}, {0, 0}}},
-        {5, {{3, 0}, {7, 1}, {0, 0}}},
-        {7, {{2, 1}, {3, 1}, {0, 0}}},
-        {10, {{1, 0}, {0, 1}}},
-        {12, {{1, 1}, {3, 0}, {0, 0}}},
-        {15, {{4, 1}, {7, 1}, {0, 0}}},
+        {2, {{1, 0}, {3, 1}, {0, 0}}},          {5, {{3, 0}, {7, 1}, {0, 0}}},
+        {7, {{2, 1}, {3, 1}, {0, 0}}},          {10, {{1, 0}, {0, 1}}},
+        {12, {{1, 1}, {3, 0}, {0, 0}}},         {15, {{4, 1}, {7, 1}, {0, 0}}},
         {17, {{4, 1}, {5, 0}, {7, 0}, {0, 0}}},
     };
     const QMap<int, int> bijAankomst = {{10, 1}, {12, 0}};  // E1 as a page sets it on entering
@@ -144,7 +141,8 @@ class Les4Arduino : public QObject {
     for (int v = 0; v < 10; ++v) omgeving.klikAntwoord(kAntwoorden.at(v) == QLatin1Char('1'));
     QCOMPARE(omgeving.meldingen(), QStringList{QStringLiteral("Cijfer: %1").arg(kCijfer)});
     QCOMPARE(omgeving.veld(QStringLiteral("CijferLes4")).toInt(), kCijfer);
-    QCOMPARE(omgeving.veld(QStringLiteral("AntwLes4")).toString(), toetstest::verwachteLetters(4, kAntwoorden));
+    QCOMPARE(omgeving.veld(QStringLiteral("AntwLes4")).toString(),
+             toetstest::verwachteLetters(4, kAntwoorden));
     QVERIFY(existingWindow(WindowId::Hoofdmenu)->isVisible());
   }
 };

@@ -21,7 +21,8 @@ class Les4Gedrag : public QObject {
 
   // The parallel port's status register with these of s1..s3 held.
   void houd(Formule& les, bool a, bool b, bool c) {
-    omgeving.hw->parallel->answer = static_cast<std::int16_t>(126 - (a ? 8 : 0) - (b ? 16 : 0) - (c ? 32 : 0));
+    omgeving.hw->parallel->answer =
+        static_cast<std::int16_t>(126 - (a ? 8 : 0) - (b ? 16 : 0) - (c ? 32 : 0));
     les.timer().fire();
   }
 
@@ -34,9 +35,10 @@ class Les4Gedrag : public QObject {
     QTest::addColumn<int>("stap");  // the page left
     QTest::addColumn<int>("voortgang");
     QTest::addColumn<QString>("weigering");  // "" = passes
-    const QString stap3 = kS1s2 + QStringLiteral(
-                                      "\r\rWanneer geen interface aangesloten is, kun je beter niet verder gaan!"
-                                      "\r\rWil je toch verder dan kun je F1 en F2 gebruiken!\r\rNiet aanbevolen!");
+    const QString stap3 =
+        kS1s2 + QStringLiteral(
+                    "\r\rWanneer geen interface aangesloten is, kun je beter niet verder gaan!"
+                    "\r\rWil je toch verder dan kun je F1 en F2 gebruiken!\r\rNiet aanbevolen!");
     const struct {
       int stap, niveau;
       QString tekst;
@@ -55,7 +57,8 @@ class Les4Gedrag : public QObject {
       QTest::addRow("%d at its level", p.stap) << p.stap << p.niveau << "";
       QTest::addRow("%d above it", p.stap) << p.stap << 7 << "";
     }
-    for (int stap : {1, 3, 4, 6, 8, 9, 11, 13, 15, 18, 19, 20, 21}) QTest::addRow("%d ungated", stap) << stap << 0 << "";
+    for (int stap : {1, 3, 4, 6, 8, 9, 11, 13, 15, 18, 19, 20, 21})
+      QTest::addRow("%d ungated", stap) << stap << 0 << "";
   }
   void poorten() {
     QFETCH(int, stap);
@@ -81,7 +84,8 @@ class Les4Gedrag : public QObject {
       QCOMPARE(berichten[0].title, QStringLiteral("Kwilmora"));
       QCOMPARE(omgeving.geluiden(), (QStringList{kVerder, kTerug}));
       QVERIFY(state().StapToegestaan);
-      QCOMPARE(les.laatsteSchuif().front(), qRound(134 * state().SchaalY));  // the old page comes back from above
+      QCOMPARE(les.laatsteSchuif().front(),
+               qRound(134 * state().SchaalY));  // the old page comes back from above
     }
     QCOMPARE(int(state().Voortgang), voortgang);
     QCOMPARE(state().KnopOnderMuis, 0);
@@ -139,54 +143,70 @@ class Les4Gedrag : public QObject {
     QTest::addColumn<QString>("tekst");
     auto rij = [](int stap, const QString& tekst) { QTest::addRow("%d", stap) << stap << tekst; };
     rij(0, "Geen hulp beschikbaar.");
-    rij(1, "In deze les maak je ook opdrachten in je werkboek.\r\rTijdens de toets mag je dat werkboek ook gebruiken.");
+    rij(1,
+        "In deze les maak je ook opdrachten in je werkboek.\r\rTijdens de toets mag je dat werkboek ook "
+        "gebruiken.");
     rij(2,
-        "Test de schakeling(en) door op s1 en s2 te drukken.\r\rs1 bedient schakelaar a in het stroomkringschema.\r"
-        "s2 bedient schakelaar b in het stroomkringschema.\r\rEen spanning op a en of b in het logische schema wordt "
+        "Test de schakeling(en) door op s1 en s2 te drukken.\r\rs1 bedient schakelaar a in het "
+        "stroomkringschema.\r"
+        "s2 bedient schakelaar b in het stroomkringschema.\r\rEen spanning op a en of b in het logische "
+        "schema wordt "
         "rood getekend.\r\rUitgang E zal alleen rood zijn wanneer s1 EN s2 ingedrukt (bediend) worden.\r\r\r"
-        "Zonder interface kun je deze les niet goed volgen.\r\r(Je kunt nu wel de F1 en F2 toets gebruiken.)");
+        "Zonder interface kun je deze les niet goed volgen.\r\r(Je kunt nu wel de F1 en F2 toets "
+        "gebruiken.)");
     rij(3,
-        "Een formule bestaat uit invoer, bewerking en resultaat.\r\r- De invoer = s1, s2.\r\r- De bewerking = EN.\r\r"
+        "Een formule bestaat uit invoer, bewerking en resultaat.\r\r- De invoer = s1, s2.\r\r- De bewerking "
+        "= EN.\r\r"
         "- Het resultaat = E.\r\rE brandt alleen wanneer s1 EN s1 bediend worden.\r\r" +
             QString(48, QLatin1Char('_')) +
             "\r\rAlgebra is de basis van rekenen.\r\rIn plaats van getallen gebruik je letters.\r\r"
             "Algebra betekent 'LEER VAN DE VERGELIJKINGEN'\r\r");
     rij(4,
         "De formule is   E = a . b\r\rHierin is bijvoorbeeld...\r\rE = een lamp, een motor of een "
-        "verwarmingselement.\ra = een drukknop, een lichtsensor of een sleutelschakelaar.\rb = een drukknop, een "
+        "verwarmingselement.\ra = een drukknop, een lichtsensor of een sleutelschakelaar.\rb = een drukknop, "
+        "een "
         "lichtsensor of een sleutelschakelaar.\r\rIn de formule staat niet WAT aangesloten is maar HOE het "
         "aangesloten is.");
     rij(5, "Uitgang E is alleen 1 wanneer\r\ra bediend is\r\rEN\r\rb bediend is\r\rEN\r\rc bediend is.");
     rij(6, "Goed opletten dus.\r\rDe . (punt) is een EN.\r\rDe + (plus) is een OF.");
     rij(7,
-        "In het stroomkringschema (linker tekening) is de werking duidelijk na te gaan.\r\rUitgang E is AAN wanneer "
+        "In het stroomkringschema (linker tekening) is de werking duidelijk na te gaan.\r\rUitgang E is AAN "
+        "wanneer "
         "je a OF b bedient.");
     rij(8, "De + = OF\r\rDe . = EN");
     rij(9, "\rE2 = b . c spreek je uit als E2 is b EN c\r\r\rE2 = b + c spreek je uit als E2 is b OF c\r\r");
     rij(10, "Wanneer je NIETs doet brandt de LED.\r\rBedien je de schakelaar, dan gaat de LED juist UIT.");
     rij(11,
-        "Wanneer je ergens een streep doorhaalt,\rwil dat zeggen dat je iets NIET doet.\r\rIn de formule wordt de "
-        "streep er boven getekend.\r\rDe streep kan over meerdere delen getekend worden.\rWat onder 1 streep staat "
+        "Wanneer je ergens een streep doorhaalt,\rwil dat zeggen dat je iets NIET doet.\r\rIn de formule "
+        "wordt de "
+        "streep er boven getekend.\r\rDe streep kan over meerdere delen getekend worden.\rWat onder 1 streep "
+        "staat "
         "hoort bij elkaar. (Heeft voorrang)");
     rij(12,
-        "Schakelaar a is een maakcontact.\r\rSchakelaar b is een verbreekcontact.\r\rTest de schakeling door op de "
+        "Schakelaar a is een maakcontact.\r\rSchakelaar b is een verbreekcontact.\r\rTest de schakeling door "
+        "op de "
         "knoppen van de interface te drukken.");
     rij(13, "E is a EN NIET b\r\ris niet gelijk aan\r\rE is a EN b NIET\r\rBlijf dus opletten!");
     rij(14, "Maak de vragen in je werkboek.");
     rij(15,
-        "Test de schakeling met behulp van de eerste\rdrie knoppen van de interface.\r\rJe kunt hiervoor het beste "
+        "Test de schakeling met behulp van de eerste\rdrie knoppen van de interface.\r\rJe kunt hiervoor het "
+        "beste "
         "naar het\rstroomkringschema kijken. (Linker figuur)");
     rij(16,
-        "De EN heeft voorrang op de OF.\r\rDaarom zijn a EN b in serie aangesloten.\r\rJe kunt net als bij rekenen "
+        "De EN heeft voorrang op de OF.\r\rDaarom zijn a EN b in serie aangesloten.\r\rJe kunt net als bij "
+        "rekenen "
         "haakjes\rgebruiken om de voorrang te regelen.\r\rE = a . (b + c) is een heel andere schakeling.");
     rij(17,
-        "In een relais zitten schakelaars.\r\rDeze schakelaars worden meestal niet met de hand bediend.\r\rEen "
+        "In een relais zitten schakelaars.\r\rDeze schakelaars worden meestal niet met de hand "
+        "bediend.\r\rEen "
         "relais wordt geschakeld door stroom.\r\rStroom is het gevolg van spanning.\r\r" +
             QString(73, QLatin1Char('-')) +
-            "\r\rDe getekende schakeling kun je als volgt beschrijven.\r\rE brandt wanneer je alleen c bedient.\r\r"
+            "\r\rDe getekende schakeling kun je als volgt beschrijven.\r\rE brandt wanneer je alleen c "
+            "bedient.\r\r"
             "Zodra a of b bediend worden, kan E niet branden.");
     rij(18,
-        "Door de lange streep (NIET) horen a + b bij elkaar.\r\rHierdoor versandert de voorrang en heeft\r\rde OF "
+        "Door de lange streep (NIET) horen a + b bij elkaar.\r\rHierdoor versandert de voorrang en "
+        "heeft\r\rde OF "
         "voorrang op de EN.\r\rDeze regels hoef je voor het VMBO examen niet te kennen.");
     for (int stap = 19; stap <= 22; ++stap) rij(stap, "Geen hulp meer aanwezig");
     rij(23, "Geen hulp beschikbaar.");

@@ -16,42 +16,72 @@ struct Rij {
   int stap;             // a page of the circuit
   const char* bediend;  // operated among a, b, c
   int e;
-  const char* formule, *poort, *schema;
+  const char *formule, *poort, *schema;
   const char* verwerkt;  // IngangVerwerkt(3..5) afterwards: J, N, - (unchanged)
   int niveau;            // Voortgang set, 0 = not set
 };
 
 const Rij kRijen[] = {
-    {3, "ab", 1, "ImgAlgebraa1ENb1.bmp", "ImgLogPoortEn2abbediend.bmp", "ImgSchemaLedEnabABbediend.bmp", "JJ-", 1},
-    {2, "a", 0, "ImgAlgebraa1ENb.bmp", "ImgLogPoortEn2abediend.bmp", "ImgSchemaLedEnabAbediend.bmp", "J--", 0},
-    {4, "b", 0, "ImgAlgebraaENb1.bmp", "ImgLogPoortEn2bbediend.bmp", "ImgSchemaLedEnabBbediend.bmp", "-J-", 0},
-    {2, "", 0, "ImgAlgebraaENb.bmp", "ImgLogPoortEn2Onbediend.bmp", "ImgSchemaLedEnabOnbediend.bmp", "NN-", 0},
-    {5, "abc", 1, "ImgAlgebraa1ENb1ENc1.bmp", "ImgLogPoortEn3abcbediend.bmp", "ImgSchemaLedEnabcABCbediend.bmp", "JJJ", 2},
-    {5, "ab", 0, "ImgAlgebraa1ENb1ENc.bmp", "ImgLogPoortEn3abbediend.bmp", "ImgSchemaLedEnabcABbediend.bmp", "JJ-", 0},
-    {5, "ac", 0, "ImgAlgebraa1ENbENc1.bmp", "ImgLogPoortEn3acbediend.bmp", "ImgSchemaLedEnabcACbediend.bmp", "J-J", 0},
-    {5, "bc", 0, "ImgAlgebraaENb1ENc1.bmp", "ImgLogPoortEn3bcbediend.bmp", "ImgSchemaLedEnabcBCbediend.bmp", "-JJ", 0},
-    {5, "a", 0, "ImgAlgebraa1ENbENc.bmp", "ImgLogPoortEn3abediend.bmp", "ImgSchemaLedEnabcAbediend.bmp", "J--", 0},
-    {5, "b", 0, "ImgAlgebraaENb1ENc.bmp", "ImgLogPoortEn3bbediend.bmp", "ImgSchemaLedEnabcBbediend.bmp", "-J-", 0},
-    {5, "c", 0, "ImgAlgebraaENbENc1.bmp", "ImgLogPoortEn3cbediend.bmp", "ImgSchemaLedEnabcCbediend.bmp", "--J", 0},
-    {5, "", 0, "ImgAlgebraaENbENc.bmp", "ImgLogPoortEn3Onbediend.bmp", "ImgSchemaLedEnabcOnbediend.bmp", "---", 0},
-    {7, "ab", 1, "ImgAlgebraa1OFb1.bmp", "ImgLogPoortOf2abbediend.bmp", "ImgSchemaLedOfabABbediend.bmp", "JJ-", 3},
-    {8, "a", 1, "ImgAlgebraa1OFb.bmp", "ImgLogPoortOf2abediend.bmp", "ImgSchemaLedOfabAbediend.bmp", "J--", 0},
-    {7, "b", 1, "ImgAlgebraaOFb1.bmp", "ImgLogPoortOf2bbediend.bmp", "ImgSchemaLedOfabBbediend.bmp", "-J-", 0},
-    {8, "", 0, "ImgAlgebraaOFb.bmp", "ImgLogPoortOf2Onbediend.bmp", "ImgSchemaLedOfabOnbediend.bmp", "NN-", 0},
-    {10, "a", 0, "ImgAlgebraNieta1.bmp", "ImgLogPoortNietBediend.bmp", "ImgSchemaLedNietaBediend.bmp", "J--", 4},
-    {11, "", 1, "ImgAlgebraNieta.bmp", "ImgLogPoortNietOnbediend.bmp", "ImgSchemaLedNietaOnbediend.bmp", "N--", 0},
-    {12, "ab", 0, "ImgAlgebraa1ENNIETb1.bmp", "ImgLogPoortEnaNietbABbediend.bmp", "ImgSchemaLedEnaNietbABbediend.bmp", "JJ-", 5},
-    {13, "a", 1, "ImgAlgebraa1ENNIETb.bmp", "ImgLogPoortEnaNietbAbediend.bmp", "ImgSchemaLedEnaNietbAbediend.bmp", "J--", 0},
-    {12, "b", 0, "ImgAlgebraaENNIETb1.bmp", "ImgLogPoortEnaNietbBbediend.bmp", "ImgSchemaLedEnaNietbBbediend.bmp", "-J-", 0},
-    {13, "", 0, "ImgAlgebraaENNIETb.bmp", "ImgLogPoortEnaNietbOnbediend.bmp", "ImgSchemaLedEnaNietbOnbediend.bmp", "NN-", 0},
-    {15, "abc", 1, "ImgAlgebraa1ENb1OFc1.bmp", "ImgLogPoortEnOfabcbediend.bmp", "ImgSchemaLedEnOfabcbediend.bmp", "JJJ", 6},
-    {16, "ab", 1, "ImgAlgebraa1ENb1OFc.bmp", "ImgLogPoortEnOfabbediend.bmp", "ImgSchemaLedEnOfabbediend.bmp", "JJ-", 0},
-    {15, "ac", 1, "ImgAlgebraa1ENbOFc1.bmp", "ImgLogPoortEnOfacbediend.bmp", "ImgSchemaLedEnOfacbediend.bmp", "J-J", 0},
-    {16, "bc", 1, "ImgAlgebraaENb1OFc1.bmp", "ImgLogPoortEnOfbcbediend.bmp", "ImgSchemaLedEnOfbcbediend.bmp", "-JJ", 0},
-    {15, "a", 0, "ImgAlgebraa1ENbOFc.bmp", "ImgLogPoortEnOfabediend.bmp", "ImgSchemaLedEnOfabediend.bmp", "J--", 0},
-    {16, "b", 0, "ImgAlgebraaENb1OFc.bmp", "ImgLogPoortEnOfbbediend.bmp", "ImgSchemaLedEnOfbbediend.bmp", "-J-", 0},
-    {15, "c", 1, "ImgAlgebraaENbOFc1.bmp", "ImgLogPoortEnOfcbediend.bmp", "ImgSchemaLedEnOfcbediend.bmp", "--J", 0},
-    {16, "", 0, "ImgAlgebraaENbOFc.bmp", "ImgLogPoortEnOfOnbediend.bmp", "ImgSchemaLedEnOfabcOnbediend.bmp", "---", 0},
+    {3, "ab", 1, "ImgAlgebraa1ENb1.bmp", "ImgLogPoortEn2abbediend.bmp", "ImgSchemaLedEnabABbediend.bmp",
+     "JJ-", 1},
+    {2, "a", 0, "ImgAlgebraa1ENb.bmp", "ImgLogPoortEn2abediend.bmp", "ImgSchemaLedEnabAbediend.bmp", "J--",
+     0},
+    {4, "b", 0, "ImgAlgebraaENb1.bmp", "ImgLogPoortEn2bbediend.bmp", "ImgSchemaLedEnabBbediend.bmp", "-J-",
+     0},
+    {2, "", 0, "ImgAlgebraaENb.bmp", "ImgLogPoortEn2Onbediend.bmp", "ImgSchemaLedEnabOnbediend.bmp", "NN-",
+     0},
+    {5, "abc", 1, "ImgAlgebraa1ENb1ENc1.bmp", "ImgLogPoortEn3abcbediend.bmp",
+     "ImgSchemaLedEnabcABCbediend.bmp", "JJJ", 2},
+    {5, "ab", 0, "ImgAlgebraa1ENb1ENc.bmp", "ImgLogPoortEn3abbediend.bmp", "ImgSchemaLedEnabcABbediend.bmp",
+     "JJ-", 0},
+    {5, "ac", 0, "ImgAlgebraa1ENbENc1.bmp", "ImgLogPoortEn3acbediend.bmp", "ImgSchemaLedEnabcACbediend.bmp",
+     "J-J", 0},
+    {5, "bc", 0, "ImgAlgebraaENb1ENc1.bmp", "ImgLogPoortEn3bcbediend.bmp", "ImgSchemaLedEnabcBCbediend.bmp",
+     "-JJ", 0},
+    {5, "a", 0, "ImgAlgebraa1ENbENc.bmp", "ImgLogPoortEn3abediend.bmp", "ImgSchemaLedEnabcAbediend.bmp",
+     "J--", 0},
+    {5, "b", 0, "ImgAlgebraaENb1ENc.bmp", "ImgLogPoortEn3bbediend.bmp", "ImgSchemaLedEnabcBbediend.bmp",
+     "-J-", 0},
+    {5, "c", 0, "ImgAlgebraaENbENc1.bmp", "ImgLogPoortEn3cbediend.bmp", "ImgSchemaLedEnabcCbediend.bmp",
+     "--J", 0},
+    {5, "", 0, "ImgAlgebraaENbENc.bmp", "ImgLogPoortEn3Onbediend.bmp", "ImgSchemaLedEnabcOnbediend.bmp",
+     "---", 0},
+    {7, "ab", 1, "ImgAlgebraa1OFb1.bmp", "ImgLogPoortOf2abbediend.bmp", "ImgSchemaLedOfabABbediend.bmp",
+     "JJ-", 3},
+    {8, "a", 1, "ImgAlgebraa1OFb.bmp", "ImgLogPoortOf2abediend.bmp", "ImgSchemaLedOfabAbediend.bmp", "J--",
+     0},
+    {7, "b", 1, "ImgAlgebraaOFb1.bmp", "ImgLogPoortOf2bbediend.bmp", "ImgSchemaLedOfabBbediend.bmp", "-J-",
+     0},
+    {8, "", 0, "ImgAlgebraaOFb.bmp", "ImgLogPoortOf2Onbediend.bmp", "ImgSchemaLedOfabOnbediend.bmp", "NN-",
+     0},
+    {10, "a", 0, "ImgAlgebraNieta1.bmp", "ImgLogPoortNietBediend.bmp", "ImgSchemaLedNietaBediend.bmp", "J--",
+     4},
+    {11, "", 1, "ImgAlgebraNieta.bmp", "ImgLogPoortNietOnbediend.bmp", "ImgSchemaLedNietaOnbediend.bmp",
+     "N--", 0},
+    {12, "ab", 0, "ImgAlgebraa1ENNIETb1.bmp", "ImgLogPoortEnaNietbABbediend.bmp",
+     "ImgSchemaLedEnaNietbABbediend.bmp", "JJ-", 5},
+    {13, "a", 1, "ImgAlgebraa1ENNIETb.bmp", "ImgLogPoortEnaNietbAbediend.bmp",
+     "ImgSchemaLedEnaNietbAbediend.bmp", "J--", 0},
+    {12, "b", 0, "ImgAlgebraaENNIETb1.bmp", "ImgLogPoortEnaNietbBbediend.bmp",
+     "ImgSchemaLedEnaNietbBbediend.bmp", "-J-", 0},
+    {13, "", 0, "ImgAlgebraaENNIETb.bmp", "ImgLogPoortEnaNietbOnbediend.bmp",
+     "ImgSchemaLedEnaNietbOnbediend.bmp", "NN-", 0},
+    {15, "abc", 1, "ImgAlgebraa1ENb1OFc1.bmp", "ImgLogPoortEnOfabcbediend.bmp",
+     "ImgSchemaLedEnOfabcbediend.bmp", "JJJ", 6},
+    {16, "ab", 1, "ImgAlgebraa1ENb1OFc.bmp", "ImgLogPoortEnOfabbediend.bmp", "ImgSchemaLedEnOfabbediend.bmp",
+     "JJ-", 0},
+    {15, "ac", 1, "ImgAlgebraa1ENbOFc1.bmp", "ImgLogPoortEnOfacbediend.bmp", "ImgSchemaLedEnOfacbediend.bmp",
+     "J-J", 0},
+    {16, "bc", 1, "ImgAlgebraaENb1OFc1.bmp", "ImgLogPoortEnOfbcbediend.bmp", "ImgSchemaLedEnOfbcbediend.bmp",
+     "-JJ", 0},
+    {15, "a", 0, "ImgAlgebraa1ENbOFc.bmp", "ImgLogPoortEnOfabediend.bmp", "ImgSchemaLedEnOfabediend.bmp",
+     "J--", 0},
+    {16, "b", 0, "ImgAlgebraaENb1OFc.bmp", "ImgLogPoortEnOfbbediend.bmp", "ImgSchemaLedEnOfbbediend.bmp",
+     "-J-", 0},
+    {15, "c", 1, "ImgAlgebraaENbOFc1.bmp", "ImgLogPoortEnOfcbediend.bmp", "ImgSchemaLedEnOfcbediend.bmp",
+     "--J", 0},
+    {16, "", 0, "ImgAlgebraaENbOFc.bmp", "ImgLogPoortEnOfOnbediend.bmp", "ImgSchemaLedEnOfabcOnbediend.bmp",
+     "---", 0},
     {17, "abc", 0, "ImgAlgebraa1OFb1NIETENc1.bmp", "ImgLogPoortOfabNietEncABCbediend.bmp",
      "ImgSchemaRelaisLedOfabNietEncABCbediend.bmp", "JJJ", 7},
     {18, "ab", 0, "ImgAlgebraa1OFb1NIETENc.bmp", "ImgLogPoortOfabNietEncABbediend.bmp",
@@ -133,22 +163,25 @@ class Les4Motor : public QObject {
     QCOMPARE(les.plaatjeIn(kSchemaVak), QString::fromLatin1(r.schema));
     // The formula first; the NOT circuits then the circuit diagram, the others the gates.
     const bool nietEerst = r.stap >= 10 && r.stap <= 13;
-    const QStringList volgorde = {QStringLiteral("4:") + r.formule,
-                                  nietEerst ? QStringLiteral("2:") + r.schema : QStringLiteral("3:") + r.poort,
-                                  nietEerst ? QStringLiteral("3:") + r.poort : QStringLiteral("2:") + r.schema};
+    const QStringList volgorde = {
+        QStringLiteral("4:") + r.formule,
+        nietEerst ? QStringLiteral("2:") + r.schema : QStringLiteral("3:") + r.poort,
+        nietEerst ? QStringLiteral("3:") + r.poort : QStringLiteral("2:") + r.schema};
     QCOMPARE(les.recentGeladen().mid(les.recentGeladen().size() - 3), volgorde);
     QCOMPARE(omgeving.uitgangen(), QList<int>{r.e});
     QCOMPARE(int(s.Uitgangen), r.e);
     // The relay sounds when it changes state: pulled in while a or b is held.
     const bool relais = r.stap >= 17;
     const bool aangetrokken = bediend.contains(QLatin1Char('a')) || bediend.contains(QLatin1Char('b'));
-    const QStringList geluid =
-        relais && aangetrokken != geheugenAan ? QStringList{QStringLiteral("SndRelaisUp.wav")} : QStringList{};
+    const QStringList geluid = relais && aangetrokken != geheugenAan
+                                   ? QStringList{QStringLiteral("SndRelaisUp.wav")}
+                                   : QStringList{};
     QCOMPARE(omgeving.geluiden(), geluid);
     for (int i = 0; i < 3; ++i) {
       const char teken = r.verwerkt[i];
       const bool verwacht = teken == '-' ? geheugenAan : teken == 'J';
-      QVERIFY2(s.IngangVerwerkt[3 + i] == verwacht, qPrintable(QStringLiteral("IngangVerwerkt(%1)").arg(3 + i)));
+      QVERIFY2(s.IngangVerwerkt[3 + i] == verwacht,
+               qPrintable(QStringLiteral("IngangVerwerkt(%1)").arg(3 + i)));
     }
     QCOMPARE(int(s.Voortgang), r.niveau ? r.niveau : kVoortgangVooraf);
     QVERIFY(s.InterfaceGebruikt);
@@ -159,20 +192,21 @@ class Les4Motor : public QObject {
   void elkPlaatjeEenBestand() {
     QSet<QString> namen;
     for (const Rij& r : kRijen)
-      for (const char* naam : {r.formule, r.poort, r.schema}) namen.insert(QString::fromLatin1(naam).toLower());
+      for (const char* naam : {r.formule, r.poort, r.schema})
+        namen.insert(QString::fromLatin1(naam).toLower());
     QCOMPARE(namen.size(), 114);
     QCOMPARE(lestest::les4Plaatjes().size(), 114);
   }
 
   // Starting with nothing held and the relay dropped out, as the pupil works it on page 17.
   void relaisGeluidOverEenReeks_data() {
-    QTest::addColumn<QStringList>("reeks");  // inputs held after each change
+    QTest::addColumn<QStringList>("reeks");    // inputs held after each change
     QTest::addColumn<QList<int>>("geluiden");  // relay sounds after each change
     QTest::addColumn<QList<int>>("uitgangen");
-    QTest::newRow("a, ab, b, none, c, ac")
-        << QStringList{"a", "ab", "b", "", "c", "ac"} << QList<int>{1, 0, 0, 1, 0, 1} << QList<int>{0, 0, 0, 0, 1, 0};
-    QTest::newRow("c, bc, abc, ac, c") << QStringList{"c", "bc", "abc", "ac", "c"} << QList<int>{0, 1, 0, 0, 1}
-                                       << QList<int>{1, 0, 0, 0, 1};
+    QTest::newRow("a, ab, b, none, c, ac") << QStringList{"a", "ab", "b", "", "c", "ac"}
+                                           << QList<int>{1, 0, 0, 1, 0, 1} << QList<int>{0, 0, 0, 0, 1, 0};
+    QTest::newRow("c, bc, abc, ac, c")
+        << QStringList{"c", "bc", "abc", "ac", "c"} << QList<int>{0, 1, 0, 0, 1} << QList<int>{1, 0, 0, 0, 1};
   }
   void relaisGeluidOverEenReeks() {
     QFETCH(QStringList, reeks);
@@ -212,7 +246,8 @@ class Les4Motor : public QObject {
     omgeving.hw->parallel->answer = static_cast<std::int16_t>(statusRegister(QStringLiteral("a")));
     les.timer().fire();
     omgeving.uitgangen();
-    omgeving.hw->parallel->answer = static_cast<std::int16_t>(statusRegister(QStringLiteral("a")) - 64);  // and s4
+    omgeving.hw->parallel->answer =
+        static_cast<std::int16_t>(statusRegister(QStringLiteral("a")) - 64);  // and s4
     les.timer().fire();
     QCOMPARE(omgeving.uitgangen(), QList<int>{0});
     QCOMPARE(les.plaatjeIn(kSchemaVak), QStringLiteral("ImgSchemaLedEnabAbediend.bmp"));

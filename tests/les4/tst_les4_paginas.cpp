@@ -21,7 +21,9 @@ int gevuldeZinnen() {
 
 // Positions of controls on the window are whole pixels.
 void ongeveer(float werkelijk, float verwacht, const char* wat) {
-  QVERIFY2(qAbs(werkelijk - verwacht) <= 0.5f, qPrintable(QStringLiteral("%1: %2 instead of %3").arg(QLatin1String(wat)).arg(werkelijk).arg(verwacht)));
+  QVERIFY2(qAbs(werkelijk - verwacht) <= 0.5f,
+           qPrintable(
+               QStringLiteral("%1: %2 instead of %3").arg(QLatin1String(wat)).arg(werkelijk).arg(verwacht)));
 }
 
 // The three frames side by side: gates centred, the circuit in the strip to the left, the
@@ -33,7 +35,8 @@ void zijAanZij(Formule& les, float poortVerschuiving = 0) {
   ongeveer(p(P).Left(), w / 2 - p(P).Width() / 2 + poortVerschuiving, "gates left");
   ongeveer(p(P).Top(), p(2).Top() / 2 - p(P).Height() / 2, "gates top");
   ongeveer(p(S).Left(), p(P).Left() / 2 - p(S).Width() / 2, "circuit left");
-  if (p(F).Visible()) ongeveer(p(F).Left(), (p(P).Left() + w + p(P).Width()) / 2 - p(F).Width() / 2, "formula left");
+  if (p(F).Visible())
+    ongeveer(p(F).Left(), (p(P).Left() + w + p(P).Width()) / 2 - p(F).Width() / 2, "formula left");
 }
 
 }  // namespace
@@ -55,7 +58,8 @@ class Les4Paginas : public QObject {
     const QStringList niet = {"ImgSchemaLedNietaOnbediend.bmp", "ImgLogPoortNietOnbediend.bmp", ""};
     const QStringList enNiet = {"ImgSchemaLedEnaNietbOnbediend.bmp", "ImgLogPoortEnaNietbOnbediend.bmp", ""};
     const QStringList enOf = {"ImgSchemaLedEnOfabcOnbediend.bmp", "ImgLogPoortEnOfOnbediend.bmp", ""};
-    const QStringList relais = {"ImgSchemaRelaisLedOfabNietEncOnbediend.bmp", "ImgLogPoortOfabNietEncOnbediend.bmp", ""};
+    const QStringList relais = {"ImgSchemaRelaisLedOfabNietEncOnbediend.bmp",
+                                "ImgLogPoortOfabNietEncOnbediend.bmp", ""};
     auto met = [](QStringList twee, const char* formule) {
       twee[2] = QString::fromLatin1(formule);
       return twee;
@@ -119,7 +123,8 @@ class Les4Paginas : public QObject {
       const int vak = p == S ? kSchemaVak : p == P ? kPoortVak : kFormuleVak;
       QCOMPARE(les.plaatjes()(vak).Width() / TwipsPerPixel,
                float(lestest::les4Maat(les.plaatjeIn(vak).trimmed()).width()));
-      QCOMPARE(les.panelen()(p).Height(), float(lestest::les4Maat(les.plaatjeIn(vak).trimmed()).height() + 20));
+      QCOMPARE(les.panelen()(p).Height(),
+               float(lestest::les4Maat(les.plaatjeIn(vak).trimmed()).height() + 20));
     }
   }
 
@@ -283,7 +288,8 @@ class Les4Paginas : public QObject {
 
   void voettekst() {
     lestest::bouwVan(10, 11);
-    QCOMPARE(windowAs<Formule>(WindowId::Formule)->panelen()(6).Caption(), QStringLiteral("Les 4 stap 11 van 22"));
+    QCOMPARE(windowAs<Formule>(WindowId::Formule)->panelen()(6).Caption(),
+             QStringLiteral("Les 4 stap 11 van 22"));
   }
 
   // The layout terms for the bar over a letter and for two tabbed parts.

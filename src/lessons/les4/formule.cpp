@@ -13,7 +13,9 @@ constexpr std::int32_t kWit = 0xFFFFFF;
 constexpr std::int32_t kBandKleur = 0xE3BB9B;
 constexpr std::int32_t kTekstKleur = 0x8E4522;
 constexpr int kRelaisGeluid = 9;
-constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
+constexpr float tw(float pixels) {
+  return pixels * TwipsPerPixel;
+}  // design pixels inside a panel
 }  // namespace
 
 LessonConfig formuleConfig() {
@@ -46,7 +48,8 @@ Formule::Formule(QWidget* parent) : LessonWindow(formuleConfig(), parent) {
   const struct {
     int lijst, vak;
     float links;
-  } lijsten[] = {{kSchemaLijst, kSchemaVak, 8}, {kPoortLijst, kPoortVak, 96}, {kFormuleLijst, kFormuleVak, 184}};
+  } lijsten[] = {
+      {kSchemaLijst, kSchemaVak, 8}, {kPoortLijst, kPoortVak, 96}, {kFormuleLijst, kFormuleVak, 184}};
   for (const auto& l : lijsten) {
     kwil::Panel& lijst = Panel.create(l.lijst, this, l.links, 8, 81, 81);
     lijst.setBackColor(KleurKnopNormaal);
@@ -87,13 +90,17 @@ void Formule::bijActiveren() {
   verberg(kSchemaLijst);
 }
 
-void Formule::bijStop() { verbergAlleLijsten(); }
+void Formule::bijStop() {
+  verbergAlleLijsten();
+}
 
 void Formule::verbergAlleLijsten() {
   for (int p : {kSchemaLijst, kPoortLijst, kFormuleLijst}) verberg(p);
 }
 
-QString Formule::helpTekst() const { return les4HelpTekst(state().Stap); }
+QString Formule::helpTekst() const {
+  return les4HelpTekst(state().Stap);
+}
 
 void Formule::beslisVerder() {
   KwilState& s = state();

@@ -37,7 +37,11 @@ class Formule : public LessonWindow {
   void poortLijst(const QString& naam);
   void schemaLijst(const QString& naam, bool ofSchakeling = false);
   void formuleLijst(const QString& naam);
+  // The gate and circuit frames of a circuit, hidden first and placed again.
+  void schakeling(const QString& poort, const QString& schema, bool ofSchakeling = false);
   void enOfLijsten();
+  void relaisSchakeling();
+  void relaisFormule();
   void toonRij(const FormuleGroep& groep);
 };
 

@@ -57,6 +57,13 @@ void Formule::schemaLijst(const QString& naam, bool ofSchakeling) {
   toon(kSchemaLijst);
 }
 
+void Formule::schakeling(const QString& poort, const QString& schema, bool ofSchakeling) {
+  verberg(kSchemaLijst);
+  verberg(kPoortLijst);
+  poortLijst(poort);
+  schemaLijst(schema, ofSchakeling);
+}
+
 void Formule::formuleLijst(const QString& naam) {
   kwil::Panel& lijst = Panel(kFormuleLijst);
   const kwil::Panel& poort = Panel(kPoortLijst);
@@ -80,9 +87,42 @@ void Formule::enOfLijsten() {
   schemaLijst(kEnOfSchema);
 }
 
+// The relay circuit is wider: its own layout, the circuit frame left of the middle and the
+// gate frame in the strip to its right, lowered on a low window to clear the information bar.
+void Formule::relaisSchakeling() {
+  const float w = ScaleWidth();
+  kwil::Panel& schema = Panel(kSchemaLijst);
+  kwil::Panel& poort = Panel(kPoortLijst);
+  verbergAlleLijsten();
+  laadPlaatje(kSchemaVak, QStringLiteral("ImgSchemaRelaisLedOfabNietEncOnbediend.bmp"));
+  CentreerPanelEnPictureBox(kSchemaLijst, kSchemaVak);
+  schema.setLeft(w / 3.5f - schema.Width() / 2);
+  houdBinnen(kSchemaLijst);
+  toon(kSchemaLijst);
+  laadPlaatje(kPoortVak, QStringLiteral("ImgLogPoortOfabNietEncOnbediend.bmp"));
+  CentreerPanelEnPictureBox(kPoortLijst, kPoortVak);
+  poort.setTop(schema.Top());
+  if (ScaleHeight() <= kLaagScherm) poort.setTop(poort.Top() + 30 * state().SchaalY);
+  poort.setLeft((schema.Left() + w + schema.Width()) / 2 - poort.Width() / 2);
+  houdBinnen(kPoortLijst);
+  toon(kPoortLijst);
+}
+
+// Its formula below the gate frame: right edges level, bottom level with the circuit frame.
+void Formule::relaisFormule() {
+  kwil::Panel& formule = Panel(kFormuleLijst);
+  const kwil::Panel& schema = Panel(kSchemaLijst);
+  const kwil::Panel& poort = Panel(kPoortLijst);
+  laadPlaatje(kFormuleVak, QStringLiteral("ImgAlgebraaOFbNIETENc.bmp "));
+  CentreerPanelEnPictureBox(kFormuleLijst, kFormuleVak);
+  formule.setTop(schema.Top() + schema.Height() - formule.Height());
+  formule.setLeft(poort.Left() + poort.Width() - formule.Width());
+  houdBinnen(kFormuleLijst);
+  toon(kFormuleLijst);
+}
+
 void Formule::aankomst(int stap, int vorige) {
   const bool vanVoren = vorige == stap - 1;
-  const float w = ScaleWidth(), h = ScaleHeight();
   switch (stap) {
     case 1:
       if (!vanVoren) {
@@ -91,27 +131,19 @@ void Formule::aankomst(int stap, int vorige) {
       }
       break;
     case 2:
-      if (vanVoren) {
-        poortLijst(kEn2Poort);
-        schemaLijst(kEn2Schema);
-      }
+      if (vanVoren) schakeling(kEn2Poort, kEn2Schema);
       break;
     case 3:
       if (!vanVoren) verberg(kFormuleLijst);
       break;
     case 4:
       formuleLijst(QStringLiteral("ImgAlgebraaENb.bmp"));
-      if (!vanVoren) {
-        verberg(kSchemaLijst);
-        verberg(kPoortLijst);
-        poortLijst(kEn2Poort);
-        schemaLijst(kEn2Schema);
-      }
+      if (!vanVoren) schakeling(kEn2Poort, kEn2Schema);
       break;
     case 5:
-      verbergAlleLijsten();
-      poortLijst(QStringLiteral("ImgLogPoortEn3Onbediend.bmp"));
-      schemaLijst(QStringLiteral("ImgSchemaLedEnabcOnbediend.bmp"));
+      verberg(kFormuleLijst);
+      schakeling(QStringLiteral("ImgLogPoortEn3Onbediend.bmp"),
+                 QStringLiteral("ImgSchemaLedEnabcOnbediend.bmp"));
       formuleLijst(QStringLiteral("ImgAlgebraaENbENc.bmp "));
       break;
     case 6:
@@ -122,24 +154,18 @@ void Formule::aankomst(int stap, int vorige) {
       if (vanVoren) verbergAlleLijsten();
       break;
     case 7:
-      if (vanVoren) {
-        poortLijst(kOf2Poort);
-        schemaLijst(kOf2Schema, true);
-      } else {
+      if (vanVoren)
+        schakeling(kOf2Poort, kOf2Schema, true);
+      else
         verberg(kFormuleLijst);
-      }
       break;
     case 8:
       formuleLijst(QStringLiteral("ImgAlgebraaOFb.bmp "));
-      if (!vanVoren) {
-        poortLijst(kOf2Poort);
-        schemaLijst(kOf2Schema, true);
-      }
+      if (!vanVoren) schakeling(kOf2Poort, kOf2Schema, true);
       break;
     case 10:
       if (vanVoren) {
-        poortLijst(kNietPoort);
-        schemaLijst(kNietSchema);
+        schakeling(kNietPoort, kNietSchema);
         SchrijfUitgangen(1);  // NIET a with nothing pressed
       } else {
         verberg(kFormuleLijst);
@@ -148,30 +174,21 @@ void Formule::aankomst(int stap, int vorige) {
     case 11:
       formuleLijst(QStringLiteral("ImgAlgebraNIETa.bmp "));
       if (!vanVoren) {
-        verberg(kSchemaLijst);
-        verberg(kPoortLijst);
-        poortLijst(kNietPoort);
-        schemaLijst(kNietSchema);
+        schakeling(kNietPoort, kNietSchema);
         SchrijfUitgangen(1);
       }
       break;
     case 12:
       if (vanVoren) {
-        verbergAlleLijsten();
+        verberg(kFormuleLijst);
         SchrijfUitgangen(0);
-        poortLijst(kEnNietPoort);
-        schemaLijst(kEnNietSchema);
+        schakeling(kEnNietPoort, kEnNietSchema);
       } else {
         verberg(kFormuleLijst);
       }
       break;
     case 13:
-      if (!vanVoren) {
-        verberg(kSchemaLijst);
-        verberg(kPoortLijst);
-        poortLijst(kEnNietPoort);
-        schemaLijst(kEnNietSchema);
-      }
+      if (!vanVoren) schakeling(kEnNietPoort, kEnNietSchema);
       formuleLijst(QStringLiteral("ImgAlgebraaENNIETb.bmp "));
       break;
     case 15:
@@ -188,40 +205,16 @@ void Formule::aankomst(int stap, int vorige) {
       formuleLijst(QStringLiteral("ImgAlgebraaENbOFc.bmp "));
       break;
     case 17:
-      if (vanVoren) {
-        verbergAlleLijsten();
-        kwil::Panel& schema = Panel(kSchemaLijst);
-        kwil::Panel& poort = Panel(kPoortLijst);
-        laadPlaatje(kSchemaVak, QStringLiteral("ImgSchemaRelaisLedOfabNietEncOnbediend.bmp"));
-        CentreerPanelEnPictureBox(kSchemaLijst, kSchemaVak);
-        schema.setLeft(w / 3.5f - schema.Width() / 2);
-        houdBinnen(kSchemaLijst);
-        toon(kSchemaLijst);
-        laadPlaatje(kPoortVak, QStringLiteral("ImgLogPoortOfabNietEncOnbediend.bmp"));
-        CentreerPanelEnPictureBox(kPoortLijst, kPoortVak);
-        poort.setTop(schema.Top());
-        if (h <= kLaagScherm) poort.setTop(poort.Top() + 30 * state().SchaalY);
-        poort.setLeft((schema.Left() + w + schema.Width()) / 2 - poort.Width() / 2);
-        houdBinnen(kPoortLijst);
-        toon(kPoortLijst);
-      } else {
+      if (vanVoren)
+        relaisSchakeling();
+      else
         verberg(kFormuleLijst);
-      }
       break;
     case 18:
-      if (vanVoren) {
-        kwil::Panel& formule = Panel(kFormuleLijst);
-        const kwil::Panel& schema = Panel(kSchemaLijst);
-        const kwil::Panel& poort = Panel(kPoortLijst);
-        laadPlaatje(kFormuleVak, QStringLiteral("ImgAlgebraaOFbNIETENc.bmp "));
-        CentreerPanelEnPictureBox(kFormuleLijst, kFormuleVak);
-        formule.setTop(schema.Top() + schema.Height() - formule.Height());
-        formule.setLeft(poort.Left() + poort.Width() - formule.Width());
-        houdBinnen(kFormuleLijst);
-        toon(kFormuleLijst);
-      } else {
+      if (vanVoren)
+        relaisFormule();
+      else
         for (int p : {kSchemaLijst, kPoortLijst, kFormuleLijst}) toon(p);
-      }
       break;
     default:
       break;

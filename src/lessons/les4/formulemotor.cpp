@@ -18,10 +18,14 @@ const FormuleRij kEn2[] = {
 };
 
 const FormuleRij kEn3[] = {
-    {"abc", 1, "ImgAlgebraa1ENb1ENc1.bmp", "ImgLogPoortEn3abcbediend.bmp", "ImgSchemaLedEnabcABCbediend.bmp", "JJJ"},
-    {"ab", 0, "ImgAlgebraa1ENb1ENc.bmp", "ImgLogPoortEn3abbediend.bmp", "ImgSchemaLedEnabcABbediend.bmp", "JJ-"},
-    {"ac", 0, "ImgAlgebraa1ENbENc1.bmp", "ImgLogPoortEn3acbediend.bmp", "ImgSchemaLedEnabcACbediend.bmp", "J-J"},
-    {"bc", 0, "ImgAlgebraaENb1ENc1.bmp", "ImgLogPoortEn3bcbediend.bmp", "ImgSchemaLedEnabcBCbediend.bmp", "-JJ"},
+    {"abc", 1, "ImgAlgebraa1ENb1ENc1.bmp", "ImgLogPoortEn3abcbediend.bmp", "ImgSchemaLedEnabcABCbediend.bmp",
+     "JJJ"},
+    {"ab", 0, "ImgAlgebraa1ENb1ENc.bmp", "ImgLogPoortEn3abbediend.bmp", "ImgSchemaLedEnabcABbediend.bmp",
+     "JJ-"},
+    {"ac", 0, "ImgAlgebraa1ENbENc1.bmp", "ImgLogPoortEn3acbediend.bmp", "ImgSchemaLedEnabcACbediend.bmp",
+     "J-J"},
+    {"bc", 0, "ImgAlgebraaENb1ENc1.bmp", "ImgLogPoortEn3bcbediend.bmp", "ImgSchemaLedEnabcBCbediend.bmp",
+     "-JJ"},
     {"a", 0, "ImgAlgebraa1ENbENc.bmp", "ImgLogPoortEn3abediend.bmp", "ImgSchemaLedEnabcAbediend.bmp", "J--"},
     {"b", 0, "ImgAlgebraaENb1ENc.bmp", "ImgLogPoortEn3bbediend.bmp", "ImgSchemaLedEnabcBbediend.bmp", "-J-"},
     {"c", 0, "ImgAlgebraaENbENc1.bmp", "ImgLogPoortEn3cbediend.bmp", "ImgSchemaLedEnabcCbediend.bmp", "--J"},
@@ -41,21 +45,30 @@ const FormuleRij kNiet[] = {
 };
 
 const FormuleRij kEnNiet[] = {
-    {"ab", 0, "ImgAlgebraa1ENNIETb1.bmp", "ImgLogPoortEnaNietbABbediend.bmp", "ImgSchemaLedEnaNietbABbediend.bmp", "JJ-"},
-    {"a", 1, "ImgAlgebraa1ENNIETb.bmp", "ImgLogPoortEnaNietbAbediend.bmp", "ImgSchemaLedEnaNietbAbediend.bmp", "J--"},
-    {"b", 0, "ImgAlgebraaENNIETb1.bmp", "ImgLogPoortEnaNietbBbediend.bmp", "ImgSchemaLedEnaNietbBbediend.bmp", "-J-"},
-    {"", 0, "ImgAlgebraaENNIETb.bmp", "ImgLogPoortEnaNietbOnbediend.bmp", "ImgSchemaLedEnaNietbOnbediend.bmp", "NN-"},
+    {"ab", 0, "ImgAlgebraa1ENNIETb1.bmp", "ImgLogPoortEnaNietbABbediend.bmp",
+     "ImgSchemaLedEnaNietbABbediend.bmp", "JJ-"},
+    {"a", 1, "ImgAlgebraa1ENNIETb.bmp", "ImgLogPoortEnaNietbAbediend.bmp", "ImgSchemaLedEnaNietbAbediend.bmp",
+     "J--"},
+    {"b", 0, "ImgAlgebraaENNIETb1.bmp", "ImgLogPoortEnaNietbBbediend.bmp", "ImgSchemaLedEnaNietbBbediend.bmp",
+     "-J-"},
+    {"", 0, "ImgAlgebraaENNIETb.bmp", "ImgLogPoortEnaNietbOnbediend.bmp", "ImgSchemaLedEnaNietbOnbediend.bmp",
+     "NN-"},
 };
 
 const FormuleRij kEnOf[] = {
-    {"abc", 1, "ImgAlgebraa1ENb1OFc1.bmp", "ImgLogPoortEnOfabcbediend.bmp", "ImgSchemaLedEnOfabcbediend.bmp", "JJJ"},
-    {"ab", 1, "ImgAlgebraa1ENb1OFc.bmp", "ImgLogPoortEnOfabbediend.bmp", "ImgSchemaLedEnOfabbediend.bmp", "JJ-"},
-    {"ac", 1, "ImgAlgebraa1ENbOFc1.bmp", "ImgLogPoortEnOfacbediend.bmp", "ImgSchemaLedEnOfacbediend.bmp", "J-J"},
-    {"bc", 1, "ImgAlgebraaENb1OFc1.bmp", "ImgLogPoortEnOfbcbediend.bmp", "ImgSchemaLedEnOfbcbediend.bmp", "-JJ"},
+    {"abc", 1, "ImgAlgebraa1ENb1OFc1.bmp", "ImgLogPoortEnOfabcbediend.bmp", "ImgSchemaLedEnOfabcbediend.bmp",
+     "JJJ"},
+    {"ab", 1, "ImgAlgebraa1ENb1OFc.bmp", "ImgLogPoortEnOfabbediend.bmp", "ImgSchemaLedEnOfabbediend.bmp",
+     "JJ-"},
+    {"ac", 1, "ImgAlgebraa1ENbOFc1.bmp", "ImgLogPoortEnOfacbediend.bmp", "ImgSchemaLedEnOfacbediend.bmp",
+     "J-J"},
+    {"bc", 1, "ImgAlgebraaENb1OFc1.bmp", "ImgLogPoortEnOfbcbediend.bmp", "ImgSchemaLedEnOfbcbediend.bmp",
+     "-JJ"},
     {"a", 0, "ImgAlgebraa1ENbOFc.bmp", "ImgLogPoortEnOfabediend.bmp", "ImgSchemaLedEnOfabediend.bmp", "J--"},
     {"b", 0, "ImgAlgebraaENb1OFc.bmp", "ImgLogPoortEnOfbbediend.bmp", "ImgSchemaLedEnOfbbediend.bmp", "-J-"},
     {"c", 1, "ImgAlgebraaENbOFc1.bmp", "ImgLogPoortEnOfcbediend.bmp", "ImgSchemaLedEnOfcbediend.bmp", "--J"},
-    {"", 0, "ImgAlgebraaENbOFc.bmp", "ImgLogPoortEnOfOnbediend.bmp", "ImgSchemaLedEnOfabcOnbediend.bmp", "---"},
+    {"", 0, "ImgAlgebraaENbOFc.bmp", "ImgLogPoortEnOfOnbediend.bmp", "ImgSchemaLedEnOfabcOnbediend.bmp",
+     "---"},
 };
 
 const FormuleRij kRelais[] = {
@@ -81,8 +94,8 @@ constexpr std::array<int, 3> kPoortVoorSchema = {kFormuleVak, kPoortVak, kSchema
 constexpr std::array<int, 3> kSchemaVoorPoort = {kFormuleVak, kSchemaVak, kPoortVak};
 
 template <std::size_t N>
-FormuleGroep groep(int van, int tot, const char* ingangen, int niveau, std::array<int, 3> volgorde, bool relais,
-                   const FormuleRij (&rijen)[N]) {
+FormuleGroep groep(int van, int tot, const char* ingangen, int niveau, std::array<int, 3> volgorde,
+                   bool relais, const FormuleRij (&rijen)[N]) {
   return {van, tot, ingangen, niveau, volgorde, relais, rijen, static_cast<int>(N)};
 }
 
@@ -100,10 +113,14 @@ const FormuleGroep kGroepen[] = {
 
 QString FormuleRij::plaatje(int k) const {
   switch (k) {
-    case kFormuleVak: return QString::fromLatin1(formule);
-    case kPoortVak: return QString::fromLatin1(poort);
-    case kSchemaVak: return QString::fromLatin1(schema);
-    default: return {};
+    case kFormuleVak:
+      return QString::fromLatin1(formule);
+    case kPoortVak:
+      return QString::fromLatin1(poort);
+    case kSchemaVak:
+      return QString::fromLatin1(schema);
+    default:
+      return {};
   }
 }
 
@@ -118,7 +135,9 @@ const FormuleRij& FormuleGroep::rij(bool a, bool b, bool c) const {
   throw std::logic_error("formula table without a row for " + bediend.toStdString());
 }
 
-bool FormuleGroep::allesBediend(const FormuleRij& r) const { return QLatin1String(r.bediend) == QLatin1String(ingangen); }
+bool FormuleGroep::allesBediend(const FormuleRij& r) const {
+  return QLatin1String(r.bediend) == QLatin1String(ingangen);
+}
 
 const FormuleGroep* formuleGroep(int stap) {
   for (const FormuleGroep& g : kGroepen)
@@ -132,6 +151,8 @@ QList<const FormuleGroep*> formuleGroepen() {
   return uit;
 }
 
-bool relaisSchakelt(bool verwerktA, bool verwerktB, bool a, bool b) { return (verwerktA || verwerktB) != (a || b); }
+bool relaisSchakelt(bool verwerktA, bool verwerktB, bool a, bool b) {
+  return (verwerktA || verwerktB) != (a || b);
+}
 
 }  // namespace kwil

@@ -29,10 +29,10 @@ struct FormuleRij {
 
 struct FormuleGroep {
   int eersteStap, laatsteStap;
-  const char* ingangen;  // the circuit's inputs: "ab", "abc" or "a"
-  int niveau;            // Voortgang when all its inputs are operated together
+  const char* ingangen;         // the circuit's inputs: "ab", "abc" or "a"
+  int niveau;                   // Voortgang when all its inputs are operated together
   std::array<int, 3> volgorde;  // the order in which the pictures are loaded
-  bool relais;           // the relay sound plays when the relay pulls in or drops out
+  bool relais;                  // the relay sound plays when the relay pulls in or drops out
   const FormuleRij* rijen;
   int aantalRijen;
 
