@@ -142,9 +142,7 @@ void Form::Maximise() {
   waitingForMaximise_ = true;
   QElapsedTimer waited;
   waited.start();
-  // The manager may first confirm the window's old, smaller size: that is no answer yet.
-  const auto beantwoord = [&] { return height() < size.height() && width() > size.width() * 3 / 4; };
-  while (waited.elapsed() < 400 && !beantwoord())
+  while (waited.elapsed() < 400 && height() >= size.height())
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
   waitingForMaximise_ = false;
 }
