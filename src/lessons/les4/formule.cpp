@@ -13,9 +13,10 @@ constexpr std::int32_t kWit = 0xFFFFFF;
 constexpr std::int32_t kBandKleur = 0xE3BB9B;
 constexpr std::int32_t kTekstKleur = 0x8E4522;
 constexpr int kRelaisGeluid = 9;
+// Design pixels inside a panel, which places its controls in twips.
 constexpr float tw(float pixels) {
   return pixels * TwipsPerPixel;
-}  // design pixels inside a panel
+}
 }  // namespace
 
 LessonConfig formuleConfig() {
@@ -56,24 +57,25 @@ Formule::Formule(QWidget* parent) : LessonWindow(formuleConfig(), parent) {
     lijst.setVisible(false);
     PictureBox.create(l.vak, &lijst, tw(8), tw(8), tw(65), tw(65)).setBackColor(kWit);
   }
-  FrameIndeling indeling;
-  indeling.knoppenLinks = 521;
-  indeling.knoppenBoven = 330;
-  indeling.knopBreedte = 105;
-  indeling.knopHoogte = 26;
-  indeling.knopAfstand = 28;
-  indeling.paginaLinks = 13;
-  indeling.paginaBoven = 332;
-  indeling.paginaBreedte = 479;
-  indeling.paginaHoogte = 134;
-  indeling.voettekstLinks = 424;
-  indeling.voettekstBoven = 16;
-  indeling.voettekstBreedte = 113;
-  indeling.voettekstHoogte = 17;
-  indeling.statusLinks = 544;
-  indeling.statusBoven = 16;
-  indeling.statusBreedte = 81;
-  indeling.statusHoogte = 17;
+  // The navigation buttons on the button block Panel(1), the footer and status line on the
+  // information bar Panel(5).
+  const FrameIndeling indeling{.knoppenLinks = 521,
+                               .knoppenBoven = 330,
+                               .knopBreedte = 105,
+                               .knopHoogte = 26,
+                               .knopAfstand = 28,
+                               .paginaLinks = 13,
+                               .paginaBoven = 332,
+                               .paginaBreedte = 479,
+                               .paginaHoogte = 134,
+                               .voettekstLinks = 424,
+                               .voettekstBoven = 16,
+                               .voettekstBreedte = 113,
+                               .voettekstHoogte = 17,
+                               .statusLinks = 544,
+                               .statusBoven = 16,
+                               .statusBreedte = 81,
+                               .statusHoogte = 17};
   maakFrame(indeling);
   for (int p : {config().voettekstPaneel, config().statusPaneel}) {
     Panel(p).setFontName(QStringLiteral("Comic Sans MS"));
