@@ -33,7 +33,11 @@ class Les1Zinnen : public QObject {
         case Afdruk::Soort::ZonderEinde:
           laatste = pagina.zinnen.value(a.zin - 1);
           break;
+        case Afdruk::Soort::TweeTabs:
+          laatste = pagina.zinnen.value(a.tweede - 1);
+          break;
         case Afdruk::Soort::Omlaag:
+        case Afdruk::Soort::Omhoog:
           break;
       }
     }

@@ -186,6 +186,8 @@ class TestMediaFormats : public QObject {
     QTest::newRow("a dash that is no range") << QStringList{"- s1,", "- s2 - of niet"} << "- s1, - s2 - of niet";
     QTest::newRow("stressed words") << QStringList{"'s1 EN s2' of s1 OF s2: de bel gaat WEL, NIET."}
                                     << "'s1 en s2' of s1 of s2: de bel gaat wel, niet.";
+    QTest::newRow("a stressed DAN") << QStringList{"OF wanneer c = 1", "DAN is E ook 1."}
+                                    << "of wanneer c is 1 dan is E ook 1.";
     QTest::newRow("capitals inside a word or an abbreviation stay") << QStringList{"ENKEL een LED, OFFLINE."}
                                                                     << "ENKEL een LED, OFFLINE.";
     QTest::newRow("nothing to say") << QStringList{"", ""} << "";

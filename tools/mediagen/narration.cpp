@@ -102,7 +102,7 @@ QString spokenText(const QStringList& lines) {
   };
   for (const auto& [written, said] : spokenForms) text.replace(written, said);
   // Capitals stress a word on the screen; the voice would spell it.
-  for (const char* word : {"WEL", "NIET", "EN", "OF", "PARALLEL", "SERIE", "PUNT"}) {
+  for (const char* word : {"WEL", "NIET", "EN", "OF", "DAN", "PARALLEL", "SERIE", "PUNT"}) {
     const QString stressed = QString::fromLatin1(word);
     const QRegularExpression asWord(QStringLiteral("\\b") + stressed + QStringLiteral("\\b"));
     text.replace(asWord, stressed.toLower());

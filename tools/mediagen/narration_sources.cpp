@@ -1,6 +1,7 @@
 #include "narration.h"
 
 #include "lessons/les1/les1teksten.h"
+#include "lessons/les4/les4teksten.h"
 #include "toetsen/toetsvoorlezen.h"
 
 namespace kwil::media {
@@ -22,10 +23,21 @@ QList<NarrationText> les1Teksten() {
   return teksten;
 }
 
+// Every page of lesson 4; the bar drawn over a letter of a formula is not read out.
+QList<NarrationText> les4Teksten() {
+  QList<NarrationText> teksten;
+  for (int stap = 1; stap <= kLes4Paginas; ++stap) {
+    QStringList zinnen = les4Zinnen(stap);
+    zinnen.removeAll(QStringLiteral("_"));
+    teksten.append({QStringLiteral("Hoofdstuk 4/Kwil 4-%1.mp3").arg(stap), spokenText(zinnen)});
+  }
+  return teksten;
+}
+
 }  // namespace
 
 // Each lesson and the question banks add one entry here: a function of their own code that
 // returns the texts exactly as the program shows them (never a copy kept here).
-QList<NarrationProvider> narrationProviders() { return {les1Teksten, toetsTeksten}; }
+QList<NarrationProvider> narrationProviders() { return {les1Teksten, les4Teksten, toetsTeksten}; }
 
 }  // namespace kwil::media

@@ -6,7 +6,7 @@
 
 namespace kwil {
 
-int ingangenVanFToetsen(int interfaceSoort, const std::array<bool, 5>& held) {
+int ingangenVanFToetsen(int interfaceSoort, const std::array<bool, 5>& held, bool f5Positief) {
   if (interfaceSoort == SoortParallel) {
     // The status register form: s1..s4 pull bits 3..6 low, s5 sets bit 7.
     int waarde = 129;
@@ -18,7 +18,7 @@ int ingangenVanFToetsen(int interfaceSoort, const std::array<bool, 5>& held) {
   int waarde = 0;
   for (int k = 0; k < 4; ++k)
     if (held[k]) waarde += 1 << k;
-  if (held[4]) waarde -= 16;  // negative, yet bit 4 is set and decodes as s5
+  if (held[4]) waarde += f5Positief ? 16 : -16;  // a negative value still has bit 4 set: s5
   return waarde;
 }
 

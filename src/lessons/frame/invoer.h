@@ -7,8 +7,10 @@
 namespace kwil {
 
 // The raw input value that the held keys F1..F5 (held[0]..held[4]) stand for, in the form of
-// the interface kind in use, so that ZetIngangen decodes it to exactly those keys.
-int ingangenVanFToetsen(int interfaceSoort, const std::array<bool, 5>& held);
+// the interface kind in use, so that ZetIngangen decodes it to exactly those keys. On the
+// kinds other than the parallel port F5 counts -16 (bit 4 set in a negative value) unless
+// f5Positief asks for +16.
+int ingangenVanFToetsen(int interfaceSoort, const std::array<bool, 5>& held, bool f5Positief = false);
 
 enum class Schuif {
   UitOmhoog,   // the shown page moves up and out

@@ -37,6 +37,7 @@ struct LessonConfig {
   int kopieHoogte = 134;        // (also the distance a slide travels)
   bool alleZinnenLeeg = false;  // the page builder clears all 25 lines, not 1 to 15
   bool kopieerBijIndrukken = false;  // the page text is copied on a mouse press, not a click
+  bool f5Positief = false;      // F5 adds 16 to the input value (not -16) on the non-parallel kinds
 };
 
 // Reads a list of steps such as "5, 6, 10-14, 16-23"; throws std::invalid_argument on a term

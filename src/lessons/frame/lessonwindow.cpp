@@ -176,7 +176,7 @@ void LessonWindow::bouwIngangenOp() {
   std::array<bool, 5> held{};
   for (int k = 1; k <= 5; ++k) held[k - 1] = s.FToetsIngedrukt[k];
   s.ToetsEmulatie = std::find(held.begin(), held.end(), true) != held.end();
-  s.Ingangen = ingangenVanFToetsen(s.InterfaceSoort, held);
+  s.Ingangen = ingangenVanFToetsen(s.InterfaceSoort, held, config_.f5Positief);
 }
 
 // --- Hover colours and the page copy ------------------------------------------------------
@@ -256,6 +256,8 @@ void LessonWindow::schuifPaneel(int p, float dx) {
 void LessonWindow::laadPlaatje(int k, const QString& naam, bool autoSize) {
   kwil::PictureBox& vak = PictureBox(k);
   plaatjes_.insert(k, naam);
+  recentGeladen_.append(QStringLiteral("%1:%2").arg(k).arg(naam));
+  if (recentGeladen_.size() > 12) recentGeladen_.removeFirst();
   if (autoSize) vak.setAutoSize(true);
   const QString pad = dataFilePath(QStringLiteral("\\Afbeeldingen\\") + naam);
   const float breedte = vak.Width(), hoogte = vak.Height();

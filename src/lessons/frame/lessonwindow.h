@@ -12,6 +12,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include "lessons/frame/invoer.h"
 #include "lessons/frame/lessonconfig.h"
@@ -62,6 +63,8 @@ class LessonWindow : public Form {
   int kopieen() const { return kopieen_; }
   // The picture file last given to picture box k (empty: none), as the page named it.
   QString plaatjeIn(int k) const { return plaatjes_.value(k); }
+  // The last few pictures loaded, oldest first, each as "k:name" (k the picture box).
+  const QStringList& recentGeladen() const { return recentGeladen_; }
   ControlArray<CommandButton>& knoppen() { return Command; }
   ControlArray<kwil::Panel>& panelen() { return Panel; }
   ControlArray<kwil::PictureBox>& plaatjes() { return PictureBox; }
@@ -107,6 +110,8 @@ class LessonWindow : public Form {
   bool tekenVraagBeantwoord(const QString& vraag);
   // Starts the 10-second count of a workbook page (and sets StapStartTijd).
   void startTekenKlok();
+  // Less than ten seconds have passed since the last startTekenKlok.
+  bool binnenTienSeconden() const;
   // Loads a picture from the picture folder into picture box k (AutoSize on); a missing file
   // leaves an empty picture of the box's present size.
   void laadPlaatje(int k, const QString& naam, bool autoSize = true);
@@ -157,6 +162,7 @@ class LessonWindow : public Form {
   LessonConfig config_;
   QList<int> laatsteSchuif_;
   QMap<int, QString> plaatjes_;
+  QStringList recentGeladen_;
   double tekenKlokStart_ = 0;  // monotonic seconds at the last startTekenKlok
   int kopieen_ = 0;
   int paginaBouwen_ = 0;       // counts page builds, so a tick sees a page change under it

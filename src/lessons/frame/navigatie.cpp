@@ -124,14 +124,18 @@ void LessonWindow::weigerVerder(const QString& tekst, bool metGeluid) {
 
 bool LessonWindow::tekenVraagBeantwoord(const QString& vraag) {
   KwilState& s = state();
-  // A monotonic clock: the question cannot come back at midnight or after a clock change.
-  if (platform().clock->monotonicSeconds() >= tekenKlokStart_ + 10) return true;
+  if (!binnenTienSeconden()) return true;
   SpeelGeluidDatIsSnel();
   const QString tekst = QStringLiteral("Zo... jij kunt snel tekenen.") + vbCr + vbCr + vraag;
   if (MsgBox(tekst, DialogService::YesNo, QStringLiteral("Vraagje")) == DialogService::Yes) return true;
   --s.Stap;
   s.StapToegestaan = false;
   return false;
+}
+
+bool LessonWindow::binnenTienSeconden() const {
+  // A monotonic clock: the question cannot come back at midnight or after a clock change.
+  return platform().clock->monotonicSeconds() < tekenKlokStart_ + 10;
 }
 
 void LessonWindow::startTekenKlok() {
@@ -192,6 +196,13 @@ void LessonWindow::drukTekst(const PaginaTekst& pagina) {
         c.Print(regel(a.tweede));
         break;
       case S::ZonderEinde: c.PrintPart(QStringLiteral("  ") + regel(a.zin)); break;
+      case S::Omhoog: c.setCurrentY(c.CurrentY() - static_cast<float>(a.hoogte)); break;
+      case S::TweeTabs:
+        c.PrintTab(a.kolom);
+        c.PrintPart(regel(a.zin));
+        c.PrintTab(a.kolom2);
+        c.Print(regel(a.tweede));
+        break;
     }
     vervolg = a.soort == S::ZonderEinde;
   }

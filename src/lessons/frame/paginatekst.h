@@ -19,12 +19,15 @@ struct Afdruk {
     Tab,          // Zin(zin) at print column kolom, then a new line
     Paar,         // two blanks and Zin(zin), Zin(tweede) at column kolom, then a new line
     ZonderEinde,  // two blanks and Zin(zin); the next line goes on the same printed line
+    Omhoog,       // CurrentY lowered by hoogte canvas units, unscaled (a bar above a letter)
+    TweeTabs,     // Zin(zin) at column kolom, Zin(tweede) at column kolom2, then a new line
   };
   Soort soort = Soort::LegeRegel;
   int zin = 0;
   int tweede = 0;
   int kolom = 0;
   int hoogte = 0;
+  int kolom2 = 0;
   bool operator==(const Afdruk&) const = default;
 };
 
@@ -40,6 +43,8 @@ struct PaginaTekst {
 //   "3"      line 3            "/"       empty print        "+10"  raise by 10
 //   "T25.3"  line 3 at col 25  "1.T25.2" lines 1 and 2 on one printed line (2 at col 25)
 //   "1;"     line 1 without ending the printed line
+//   "^10"    raise by 10 canvas units, not scaled
+//   "T22.5.T28.6"  line 5 at column 22 and line 6 at column 28 on one printed line
 // Throws std::invalid_argument on a term it does not know (a typing error in a page table).
 QList<Afdruk> leesOpmaak(const QString& opmaak);
 
