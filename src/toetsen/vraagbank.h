@@ -16,7 +16,7 @@
 #include <array>
 #include <optional>
 
-#include "toetsen/schakeling.h"
+#include "shared/schakeling.h"
 
 namespace kwil {
 
