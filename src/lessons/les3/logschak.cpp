@@ -104,7 +104,7 @@ double LogSchak::zoom(const QSizeF& grootte) const {
   const KwilState& s = state();
   const double breedte = ScaleWidth() - 60;
   const double hoogte = Panel(2).Top() - 40;
-  return std::min({1.5 * std::min(s.SchaalX, s.SchaalY), breedte / grootte.width(), hoogte / grootte.height()});
+  return std::min({1.25 * std::min(s.SchaalX, s.SchaalY), breedte / grootte.width(), hoogte / grootte.height()});
 }
 
 void LogSchak::toonBeeld(const QImage& beeld) {

@@ -304,7 +304,7 @@ QImage tekenSymbolen(double zoom) {
 QImage tekenPoortenTabel(double zoom) {
   constexpr double kCel = 40, kRij = 22;
   QPainter p;
-  QImage beeld = leegBeeld(QSizeF(9 * kCel + 40, 5 * kRij + 20), zoom, p);
+  QImage beeld = leegBeeld(QSizeF(8 * kCel + 60, 5 * kRij + 20), zoom, p);
   auto cel = [&](double x, double y, const QString& tekst, int kop) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(kop ? QColor(0xC0, 0xFF, 0xFF) : QColor(Qt::white));
