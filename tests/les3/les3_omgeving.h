@@ -14,6 +14,13 @@ inline LogSchak& toonLes3(int stap) {
   return *les;
 }
 
+// The buttons held in combination `stand` (bit k-1 for s<k>).
+inline std::array<bool, 5> knoppenVan(int stand) {
+  std::array<bool, 5> held{};
+  for (int k = 0; k < 5; ++k) held[static_cast<std::size_t>(k)] = stand & (1 << k);
+  return held;
+}
+
 // The buttons of combination `stand` (bit k-1 for s<k>) as a bit list of F keys.
 inline QList<int> fToetsenVan(int stand) {
   QList<int> uit;

@@ -18,12 +18,6 @@ const QMap<int, QString>& waarheidstabellen() {
       {20, "0100"},     {25, "01110000"}};
   return tabellen;
 }
-
-std::array<bool, 5> knoppenVan(int stand) {
-  std::array<bool, 5> held{};
-  for (int k = 0; k < 5; ++k) held[static_cast<std::size_t>(k)] = stand & (1 << k);
-  return held;
-}
 }  // namespace
 
 class Les3Schakelingen : public QObject {
@@ -60,7 +54,7 @@ class Les3Schakelingen : public QObject {
       if (metFToetsen) {
         lestest::drukFToetsen(les, stand);
       } else {
-        omgeving.hw->parallel->answer = static_cast<std::int16_t>(ingangenVanFToetsen(SoortParallel, knoppenVan(stand)));
+        omgeving.hw->parallel->answer = static_cast<std::int16_t>(ingangenVanFToetsen(SoortParallel, lestest::knoppenVan(stand)));
         les.timer().fire();
       }
       const int e1 = tabel.at(stand) == QLatin1Char('1') ? 1 : 0;
