@@ -14,6 +14,17 @@ inline LogSchak& toonLes3(int stap) {
   return *les;
 }
 
+// E1 of each circuit page for combination 0, 1, 2 ... (bit 0 = s1, bit 1 = s2, bit 2 = s3),
+// worked out by hand from what the page says.
+inline const QMap<int, QString>& waarheidstabellen() {
+  static const QMap<int, QString> tabellen = {
+      {4, "0001"},      {5, "0111"},      {6, "10"},        {8, "1110"},      {9, "1110"},
+      {10, "1000"},     {11, "1000"},     {12, "00000001"}, {13, "01111111"}, {14, "00011111"},
+      {15, "00010101"}, {16, "0010"},     {17, "1000"},     {18, "1000"},     {19, "0110"},
+      {20, "0100"},     {25, "01110000"}};
+  return tabellen;
+}
+
 // The buttons held in combination `stand` (bit k-1 for s<k>).
 inline std::array<bool, 5> knoppenVan(int stand) {
   std::array<bool, 5> held{};

@@ -8,17 +8,6 @@
 
 using namespace kwil;
 
-namespace {
-// E1 for combination 0, 1, 2 ... (bit 0 = s1, bit 1 = s2, bit 2 = s3), written out by hand.
-const QMap<int, QString>& waarheidstabellen() {
-  static const QMap<int, QString> tabellen = {
-      {4, "0001"},      {5, "0111"},      {6, "10"},        {8, "1110"},      {9, "1110"},
-      {10, "1000"},     {11, "1000"},     {12, "00000001"}, {13, "01111111"}, {14, "00011111"},
-      {15, "00010101"}, {16, "0010"},     {17, "1000"},     {18, "1000"},     {19, "0110"},
-      {20, "0100"},     {25, "01110000"}};
-  return tabellen;
-}
-}  // namespace
 
 class Les3Schakelingen : public QObject {
   Q_OBJECT
@@ -31,13 +20,13 @@ class Les3Schakelingen : public QObject {
 
   // Every page with a circuit is in the table above, and only those.
   void elkeSchakelingGeteld() {
-    for (int stap = 0; stap <= 32; ++stap) QCOMPARE(les3Schakeling(stap) != nullptr, waarheidstabellen().contains(stap));
+    for (int stap = 0; stap <= 32; ++stap) QCOMPARE(les3Schakeling(stap) != nullptr, lestest::waarheidstabellen().contains(stap));
   }
 
   void waarheidstabel_data() {
     QTest::addColumn<int>("stap");
     QTest::addColumn<bool>("metFToetsen");
-    for (auto it = waarheidstabellen().begin(); it != waarheidstabellen().end(); ++it) {
+    for (auto it = lestest::waarheidstabellen().begin(); it != lestest::waarheidstabellen().end(); ++it) {
       QTest::addRow("step %d, interface", it.key()) << it.key() << false;
       QTest::addRow("step %d, F keys", it.key()) << it.key() << true;
     }
@@ -45,7 +34,7 @@ class Les3Schakelingen : public QObject {
   void waarheidstabel() {
     QFETCH(int, stap);
     QFETCH(bool, metFToetsen);
-    const QString tabel = waarheidstabellen().value(stap);
+    const QString tabel = lestest::waarheidstabellen().value(stap);
     LogSchak& les = lestest::toonLes3(stap);
     les.SetResetTimer();
     QVERIFY(les.timer().Enabled());
@@ -155,7 +144,7 @@ class Les3Schakelingen : public QObject {
 
   // Every circuit of the lesson reads and draws at the sizes the window asks for.
   void allesTekenbaar() {
-    for (int stap : waarheidstabellen().keys()) {
+    for (int stap : lestest::waarheidstabellen().keys()) {
       QString fout;
       const auto e = SchakelExpressie::lees(les3Schakeling(stap)->formule, fout);
       QVERIFY2(e, qPrintable(fout));
