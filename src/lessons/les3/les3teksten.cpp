@@ -168,7 +168,7 @@ const QMap<int, Les3Schakeling>& schakelingen() {
 
 Les3Beeld les3Beeld(int stap) {
   if (stap == 3) return Les3Beeld::Symbolen;
-  if (stap >= 21 && stap <= 22) return Les3Beeld::Tabel;
+  if (stap >= 21 && stap <= kLes3WerkboekStap) return Les3Beeld::Tabel;  // also while it is copied
   return les3Schakeling(stap) ? Les3Beeld::Schakeling : Les3Beeld::Geen;
 }
 

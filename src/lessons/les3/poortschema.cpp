@@ -12,7 +12,7 @@ namespace kwil {
 namespace {
 
 // Design pixels of the layout.
-constexpr double kSlot = 30;          // the band of one input wire
+constexpr double kSlot = 32;          // the band of one input wire
 constexpr double kPoortBreedte = 40;
 constexpr double kKolomAfstand = 56;  // free room between two columns of gates
 constexpr double kRailLinks = 24;
@@ -102,8 +102,8 @@ class Uitlegger {
 
   // Places k in the band starting at `boven`; returns where its output leaves.
   Uitgang plaats(const Knoop& k, double boven, PoortSchema& s) {
-    const double midden = boven + band(k) / 2;
     if (k.blad) {
+      const double midden = boven + band(k) / 2;
       if (k.knop == 0) return {k.constante ? QStringLiteral("1") : QStringLiteral("0"), {kRailLinks - 12, midden}, k.constante};
       const QPointF start(railX(k.knop), midden);
       s.knooppunten.append(start);
@@ -118,25 +118,29 @@ class Uitlegger {
     const QString soort = soortNaam(k);
     p.naam = soort + QString::number(++tellers_[soort]);
     const int n = static_cast<int>(k.kinderen.size());
-    const double h = poortHoogte(n);
     const double links = kolomX(kolom(k));
-    p.rand = QRectF(links, midden - h / 2, kPoortBreedte, h);
-    p.uitgang = QPointF(links + kPoortBreedte + (p.negatie ? 2 * kCirkel : 0), midden);
+    const int index = static_cast<int>(s.poorten.size());
+    s.poorten.append(p);
 
     double stapel = 0;
     for (const Knoop& c : k.kinderen) stapel += band(c);
     double kindBoven = boven + (band(k) - stapel) / 2;
-    std::vector<bool> waarden;
-    const int index = static_cast<int>(s.poorten.size());
-    s.poorten.append(p);
-    for (int i = 0; i < n; ++i) {
-      const Knoop& c = k.kinderen[static_cast<std::size_t>(i)];
-      const Uitgang u = plaats(c, kindBoven, s);
+    std::vector<Uitgang> kinderen;
+    for (const Knoop& c : k.kinderen) {
+      kinderen.push_back(plaats(c, kindBoven, s));
       kindBoven += band(c);
-      const QPointF ingang(links, p.rand.top() + 14 + 16.0 * i);
-      const double knik = links - 10;
-      Draad d{u.naam, p.naam, {u.punt, {knik, u.punt.y()}, {knik, ingang.y()}, ingang}, u.waarde};
-      s.draden.append(d);
+    }
+    // Each input sits level with what drives it, so the wires run straight; the box spans them.
+    const double eerste = kinderen.front().punt.y(), laatste = kinderen.back().punt.y();
+    const double hoogte = std::max(poortHoogte(n), laatste - eerste + 24);
+    const double midden = (eerste + laatste) / 2;
+    p.rand = QRectF(links, midden - hoogte / 2, kPoortBreedte, hoogte);
+    p.uitgang = QPointF(links + kPoortBreedte + (p.negatie && !p.verborgen ? 2 * kCirkel : 0), midden);
+    s.poorten[index] = p;
+    std::vector<bool> waarden;
+    for (const Uitgang& u : kinderen) {
+      const QPointF ingang(links, u.punt.y());
+      s.draden.append({u.naam, p.naam, {u.punt, ingang}, u.waarde});
       waarden.push_back(u.waarde);
     }
     bool w = k.soort == PoortVak::Soort::En ? std::all_of(waarden.begin(), waarden.end(), [](bool b) { return b; })
@@ -304,7 +308,7 @@ QImage tekenSymbolen(double zoom) {
 QImage tekenPoortenTabel(double zoom) {
   constexpr double kCel = 40, kRij = 22;
   QPainter p;
-  QImage beeld = leegBeeld(QSizeF(8 * kCel + 60, 5 * kRij + 20), zoom, p);
+  QImage beeld = leegBeeld(QSizeF(8 * kCel + 50, 5 * kRij + 20), zoom, p);
   auto cel = [&](double x, double y, const QString& tekst, int kop) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(kop ? QColor(0xC0, 0xFF, 0xFF) : QColor(Qt::white));
