@@ -142,7 +142,10 @@ void Form::Maximise() {
   waitingForMaximise_ = true;
   QElapsedTimer waited;
   waited.start();
-  while (waited.elapsed() < 400 && height() >= size.height())
+  // A window shown just before (a form showing itself in its loading) may first hear the
+  // manager confirm its old size; only the full width with the title bar taken off is the answer.
+  auto gemaximaliseerd = [&] { return width() >= size.width() && height() < size.height(); };
+  while (waited.elapsed() < 400 && !gemaximaliseerd())
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
   waitingForMaximise_ = false;
 }
