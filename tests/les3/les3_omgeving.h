@@ -1,6 +1,7 @@
 #pragma once
 // Lesson 3 shown through the registry, and how a test works its circuits.
 #include "frame/les_omgeving.h"
+#include "lessons/frame/invoer.h"
 #include "lessons/les3/logschak.h"
 
 namespace kwil::lestest {
@@ -30,6 +31,13 @@ inline std::array<bool, 5> knoppenVan(int stand) {
   std::array<bool, 5> held{};
   for (int k = 0; k < 5; ++k) held[static_cast<std::size_t>(k)] = stand & (1 << k);
   return held;
+}
+
+// Holds the buttons of `stand` on the parallel interface, all at once, and lets the polling
+// read them; 0 lets go of every button.
+inline void houdOpInterface(LesOmgeving& omgeving, LogSchak& les, int stand) {
+  omgeving.hw->parallel->answer = static_cast<std::int16_t>(ingangenVanFToetsen(SoortParallel, knoppenVan(stand)));
+  les.timer().fire();
 }
 
 // The buttons of combination `stand` (bit k-1 for s<k>) as a bit list of F keys.

@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include "les3/les3_omgeving.h"
-#include "lessons/frame/invoer.h"
 
 using namespace kwil;
 
@@ -15,10 +14,8 @@ class Les3Gedrag : public QObject {
   // Holds each combination on the interface (all its buttons at once), then lets go.
   void probeer(LogSchak& les, const QList<int>& standen) {
     for (int stand : standen) {
-      omgeving.hw->parallel->answer = static_cast<std::int16_t>(ingangenVanFToetsen(SoortParallel, lestest::knoppenVan(stand)));
-      les.timer().fire();
-      omgeving.hw->parallel->answer = 126;
-      les.timer().fire();
+      lestest::houdOpInterface(omgeving, les, stand);
+      lestest::houdOpInterface(omgeving, les, 0);
     }
   }
 

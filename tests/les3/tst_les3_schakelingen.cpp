@@ -3,7 +3,6 @@
 // gates of the drawn circuits; the circuit layer on its own.
 #include <QtTest>
 
-#include "lessons/frame/invoer.h"
 #include "les3/les3_omgeving.h"
 
 using namespace kwil;
@@ -43,8 +42,7 @@ class Les3Schakelingen : public QObject {
       if (metFToetsen) {
         lestest::drukFToetsen(les, stand);
       } else {
-        omgeving.hw->parallel->answer = static_cast<std::int16_t>(ingangenVanFToetsen(SoortParallel, lestest::knoppenVan(stand)));
-        les.timer().fire();
+        lestest::houdOpInterface(omgeving, les, stand);
       }
       const int e1 = tabel.at(stand) == QLatin1Char('1') ? 1 : 0;
       const QString waar = QStringLiteral("combination %1").arg(stand);
@@ -53,7 +51,7 @@ class Les3Schakelingen : public QObject {
       QVERIFY2(les.schema().ledAan == bool(e1), qPrintable(waar));
       QVERIFY2(state().Uitgangen == e1, qPrintable(waar));
       if (metFToetsen) lestest::laatFToetsenLos(les, stand);
-      else omgeving.hw->parallel->answer = 126;
+      else lestest::houdOpInterface(omgeving, les, 0);
     }
     QVERIFY(les.allesGeprobeerd(stap));
   }
