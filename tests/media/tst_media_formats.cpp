@@ -188,6 +188,8 @@ class TestMediaFormats : public QObject {
                                     << "'s1 en s2' of s1 of s2: de bel gaat wel, niet.";
     QTest::newRow("capitals inside a word or an abbreviation stay") << QStringList{"ENKEL een LED, OFFLINE."}
                                                                     << "ENKEL een LED, OFFLINE.";
+    QTest::newRow("gate names and signs") << QStringList{"'&' voor EN, '≥1' voor OF.", "Een NEN of een NOF."}
+                                          << "'en-teken' voor en, 'groter dan of gelijk aan 1' voor of. Een nen of een nof.";
     QTest::newRow("nothing to say") << QStringList{"", ""} << "";
   }
   void spokenTextOfPageLines() {
