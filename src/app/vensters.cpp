@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "lessons/les1/nietenof.h"
+#include "lessons/les3/logschak.h"
 #include "lessons/les4/formule.h"
 #include "selection/hoofdmenu.h"
 #include "selection/selectie.h"
@@ -23,6 +24,7 @@ void registerProgramWindows() {
   registreer<Selectie>(WindowId::Selectie);
   registreer<Hoofdmenu>(WindowId::Hoofdmenu);
   registreer<NietEnOf>(WindowId::NietEnOf);
+  registreer<LogSchak>(WindowId::LogSchak);
   registreer<Formule>(WindowId::Formule);
   registreer<Toetsen>(WindowId::Toetsen);
   registreer<Leraarmodule>(WindowId::Leraarmodule);

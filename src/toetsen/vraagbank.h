@@ -20,7 +20,7 @@
 #include <array>
 #include <optional>
 
-#include "toetsen/schakeling.h"
+#include "shared/schakeling.h"
 
 namespace kwil {
 

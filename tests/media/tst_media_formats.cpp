@@ -190,6 +190,8 @@ class TestMediaFormats : public QObject {
                                     << "of wanneer c is 1 dan is E ook 1.";
     QTest::newRow("capitals inside a word or an abbreviation stay") << QStringList{"ENKEL een LED, OFFLINE."}
                                                                     << "ENKEL een LED, OFFLINE.";
+    QTest::newRow("gate names and signs") << QStringList{"'&' voor EN, '≥1' voor OF.", "Een NEN of een NOF."}
+                                          << "'en-teken' voor en, 'groter dan of gelijk aan 1' voor of. Een nen of een nof.";
     QTest::newRow("nothing to say") << QStringList{"", ""} << "";
   }
   void spokenTextOfPageLines() {

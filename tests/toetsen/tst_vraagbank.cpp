@@ -3,7 +3,7 @@
 #include <QSet>
 #include <QtTest>
 
-#include "toetsen/schakeling.h"
+#include "shared/schakeling.h"
 #include "toetsen/toetsresultaat.h"
 #include "toetsen/toetsvoorlezen.h"
 #include "toetsen/vraagbank.h"

@@ -99,10 +99,13 @@ QString spokenText(const QStringList& lines) {
       {QRegularExpression(QStringLiteral("\\bblz\\.")), QStringLiteral("bladzijde")},
       {QRegularExpression(QStringLiteral("\\bmA\\b")), QStringLiteral("milliampère")},
       {QRegularExpression(QStringLiteral("(\\d) - (\\d)")), QStringLiteral("\\1 tot \\2")},
+      // The signs inside the gate symbols.
+      {QRegularExpression(QStringLiteral("&")), QStringLiteral("en-teken")},
+      {QRegularExpression(QStringLiteral("≥")), QStringLiteral("groter dan of gelijk aan ")},
   };
   for (const auto& [written, said] : spokenForms) text.replace(written, said);
   // Capitals stress a word on the screen; the voice would spell it.
-  for (const char* word : {"WEL", "NIET", "EN", "OF", "DAN", "PARALLEL", "SERIE", "PUNT"}) {
+  for (const char* word : {"WEL", "NIET", "EN", "OF", "NEN", "NOF", "DAN", "PARALLEL", "SERIE", "PUNT"}) {
     const QString stressed = QString::fromLatin1(word);
     const QRegularExpression asWord(QStringLiteral("\\b") + stressed + QStringLiteral("\\b"));
     text.replace(asWord, stressed.toLower());

@@ -1,6 +1,7 @@
 #include "narration.h"
 
 #include "lessons/les1/les1teksten.h"
+#include "lessons/les3/les3teksten.h"
 #include "lessons/les4/les4teksten.h"
 #include "toetsen/toetsvoorlezen.h"
 
@@ -23,6 +24,14 @@ QList<NarrationText> les1Teksten() {
   return teksten;
 }
 
+// Every page of lesson 3.
+QList<NarrationText> les3Teksten() {
+  QList<NarrationText> teksten;
+  for (int stap = 1; stap <= kLes3Paginas; ++stap)
+    teksten.append({QStringLiteral("Hoofdstuk 3/Kwil 3-%1.mp3").arg(stap), spokenText(les3Zinnen(stap))});
+  return teksten;
+}
+
 // Every page of lesson 4; the bar drawn over a letter of a formula is not read out.
 QList<NarrationText> les4Teksten() {
   QList<NarrationText> teksten;
@@ -38,6 +47,6 @@ QList<NarrationText> les4Teksten() {
 
 // Each lesson and the question banks add one entry here: a function of their own code that
 // returns the texts exactly as the program shows them (never a copy kept here).
-QList<NarrationProvider> narrationProviders() { return {les1Teksten, les4Teksten, toetsTeksten}; }
+QList<NarrationProvider> narrationProviders() { return {les1Teksten, les3Teksten, les4Teksten, toetsTeksten}; }
 
 }  // namespace kwil::media

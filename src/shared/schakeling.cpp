@@ -1,39 +1,36 @@
-#include "toetsen/schakeling.h"
+#include "shared/schakeling.h"
 
 #include <QRegularExpression>
 #include <QStringList>
-#include <vector>
+#include <algorithm>
 
 namespace kwil {
 
-// A parsed expression: a node is a constant, a button, NIET of one node, or EN/OF of several.
-class SchakelExpressie {
- public:
-  enum class Soort { Waarde, Knop, Niet, En, Of };
-  Soort soort = Soort::Waarde;
-  int getal = 0;  // the constant 0/1, or the button number 1 to 5
-  std::vector<std::shared_ptr<const SchakelExpressie>> delen;
-
-  bool aan(const std::array<bool, 5>& s) const {
-    switch (soort) {
-      case Soort::Waarde:
-        return getal != 0;
-      case Soort::Knop:
-        return s[static_cast<std::size_t>(getal - 1)];
-      case Soort::Niet:
-        return !delen.front()->aan(s);
-      case Soort::En:
-        for (const auto& d : delen)
-          if (!d->aan(s)) return false;
-        return true;
-      case Soort::Of:
-        for (const auto& d : delen)
-          if (d->aan(s)) return true;
-        return false;
-    }
-    return false;
+bool SchakelExpressie::aan(const std::array<bool, 5>& s) const {
+  switch (soort) {
+    case Soort::Waarde:
+      return getal != 0;
+    case Soort::Knop:
+      return s[static_cast<std::size_t>(getal - 1)];
+    case Soort::Niet:
+      return !delen.front()->aan(s);
+    case Soort::En:
+      for (const auto& d : delen)
+        if (!d->aan(s)) return false;
+      return true;
+    case Soort::Of:
+      for (const auto& d : delen)
+        if (d->aan(s)) return true;
+      return false;
   }
-};
+  return false;
+}
+
+int SchakelExpressie::hoogsteKnop() const {
+  int hoogste = soort == Soort::Knop ? getal : 0;
+  for (const auto& d : delen) hoogste = std::max(hoogste, d->hoogsteKnop());
+  return hoogste;
+}
 
 namespace {
 
@@ -123,6 +120,10 @@ class Lezer {
 
 }  // namespace
 
+std::shared_ptr<const SchakelExpressie> SchakelExpressie::lees(const QString& tekst, QString& fout) {
+  return Lezer(tekst).lees(fout);
+}
+
 std::optional<SchakelRegel> SchakelRegel::lees(const QString& tekst, QString& fout) {
   static const QRegularExpression vorm(QStringLiteral("^\\s*[Ee]([1-8])\\s*=(.*)$"));
   const auto m = vorm.match(tekst);
@@ -130,7 +131,7 @@ std::optional<SchakelRegel> SchakelRegel::lees(const QString& tekst, QString& fo
     fout = QStringLiteral("een schakeling begint met een uitgang E1 tot E8 en een =-teken");
     return std::nullopt;
   }
-  Knoop expressie = Lezer(m.captured(2)).lees(fout);
+  Knoop expressie = SchakelExpressie::lees(m.captured(2), fout);
   if (!expressie) return std::nullopt;
   SchakelRegel regel;
   regel.uitgang_ = m.captured(1).toInt();
