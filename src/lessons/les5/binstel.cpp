@@ -1,0 +1,277 @@
+#include "lessons/les5/binstel.h"
+
+#include "interface/outputs.h"
+#include "platform/vb.h"
+#include "shared/kwilstate.h"
+
+namespace kwil {
+
+namespace {
+constexpr std::int32_t kWit = 0xFFFFFF;
+constexpr std::int32_t kLijstKleur = 0xEBE7DB;
+constexpr std::int32_t kBitKnop = 0xE0E0E0;
+constexpr std::int32_t kBitKnopOnderMuis = 0x865B38;
+constexpr std::int32_t kGeel = 0xC0FFFF;
+constexpr std::int32_t kDonker = 0x404040;
+constexpr std::int32_t kBand = 0xE3BB9B;
+const QString kLettertype = QStringLiteral("Comic Sans MS");
+constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
+
+bool isBitKnop(int index) { return index >= 5 && index <= 12; }
+bool isNavigatie(int index) { return (index >= 1 && index <= 4) || index == 13; }
+}  // namespace
+
+LessonConfig binstelConfig() {
+  LessonConfig c;
+  c.venster = WindowId::Binstel;
+  c.lesNummer = 5;
+  c.leesVoorKnop = 13;
+  c.paginaVak = 3;
+  c.voettekstPaneel = 47;
+  c.aantalPaginas = kLes5Paginas;
+  c.overdrachtStap = 46;
+  c.timerStappen = stappen(QStringLiteral("9-11, 15-17, 19-25, 27-29"));
+  c.formGeschaald = 7;
+  c.weigert640 = true;
+  c.statusPaneel = 0;  // the decimal panel shows the byte instead
+  c.animatieRegel = ZonderAnimatie::TotModifiersLos;
+  c.canvasHoogte = 134;
+  c.alleZinnenLeeg = true;  // page 26 stores 24 lines
+  c.kopieerBijIndrukken = true;
+  c.tikMeldtGebruik = false;
+  return c;
+}
+
+bool Binstel::bitKnopStap(int stap) { return ingangStap(stap) || stap == 30; }
+
+bool Binstel::ingangStap(int stap) {
+  return (stap >= 9 && stap <= 11) || (stap >= 15 && stap <= 17) || (stap >= 19 && stap <= 25) ||
+         (stap >= 27 && stap <= 29);
+}
+
+Binstel::Binstel(QWidget* parent) : LessonWindow(binstelConfig(), parent) {
+  setCaption(QStringLiteral("Binaire stelsel"));
+  maakKnoppenVlak();
+  maakByteVlak();
+  maakDecimaalVlak();
+  maakLijsten();
+  FrameIndeling indeling;
+  indeling.knoppenLinks = 521, indeling.knoppenBoven = 330, indeling.knopBreedte = 105, indeling.knopHoogte = 26;
+  indeling.knopAfstand = 28;
+  indeling.paginaLinks = 13, indeling.paginaBoven = 333, indeling.paginaBreedte = 479, indeling.paginaHoogte = 134;
+  indeling.voettekstLinks = 512, indeling.voettekstBoven = 16, indeling.voettekstBreedte = 113;
+  indeling.voettekstHoogte = 17;
+  maakFrame(indeling);
+  for (int vak : {1, 3}) PictureBox(vak).setForeColor(kLes5TekstKleur);
+  PictureBox(1).setLeft(-320);
+  Panel(47).setBackColor(KleurKnopOnderMuis);
+  Panel(47).setFontName(kLettertype);
+  ImageBox.events().MouseMove = [this](int i, int, int, float, float) { ImageBox_MouseMove(i); };
+}
+
+void Binstel::maakKnoppenVlak() {
+  Panel.create(1, this, 505, 320, 135, 160).setBackColor(KleurKnopNormaal);
+  Panel.create(2, this, 0, 320, 505, 160).setBackColor(kBand);
+  Panel.create(3, this, 11, 331, 483, 138).setBackColor(KleurKnopOnderMuis);
+  kwil::Panel& sier = Panel.create(4, &Panel(1), tw(5), tw(8), tw(123), tw(149));
+  sier.setBackColor(KleurKnopNormaal);
+  kwil::Shape& rand = Shape.create(1, &sier, tw(4), tw(4), tw(115), tw(141));
+  rand.setShape(kwil::Shape::RoundedRectangle);
+  rand.setBorderColor(0x804000);
+  for (int i = 2; i <= 4; ++i) {  // small marks beside Terug, Lees voor and Help me
+    kwil::Shape& punt = Shape.create(i, &sier, tw(2), tw(28.0f * float(i) - 12), tw(3), tw(3));
+    punt.setShape(kwil::Shape::Circle);
+    punt.setBorderColor(0x804000);
+  }
+  Panel.create(46, this, 504, 8, 129, 33).setBackColor(KleurKnopNormaal);
+}
+
+void Binstel::maakByteVlak() {
+  kwil::Panel& vlak = Panel.create(9, this, 8, 8, 390, 173);
+  vlak.setBackColor(kLijstKleur);
+  vlak.setVisible(false);
+  const float basisX[] = {20, 68, 116, 164, 208, 256, 304, 352};
+  for (int k = 0; k < 8; ++k) {
+    kwil::Panel& basis = Panel.create(10 + k, &vlak, tw(basisX[k]), tw(16), tw(16), tw(28));
+    basis.setCaption(QStringLiteral("2"));
+    basis.setBackColor(kBitKnop);
+    basis.setFontName(kLettertype);
+    basis.setFontSize(12);
+    basis.setFontBold(true);
+    basis.setBevelWidth(0);
+  }
+  for (int k = 0; k < 8; ++k) {
+    kwil::Panel& macht = Panel.create(18 + k, &vlak, tw(basisX[k] + (k % 2 ? 11 : 12)), tw(8), tw(16), tw(28));
+    macht.setCaption(QString::number(7 - k));
+    macht.setBackColor(kBitKnop);
+    macht.setFontName(kLettertype);
+    macht.setFontSize(7);
+    macht.setBevelWidth(0);
+    macht.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+  for (int k = 0; k < 8; ++k) {
+    kwil::Panel& gewicht = Panel.create(26 + k, &vlak, tw(10 + 47.0f * float(k)), tw(53), tw(40), tw(28));
+    gewicht.setCaption(QString::number(128 >> k));
+    gewicht.setBackColor(kGeel);
+    gewicht.setForeColor(0);
+    gewicht.setFontName(kLettertype);
+    gewicht.setFontSize(10);
+    gewicht.setFontBold(true);
+  }
+  for (int b = 0; b < 8; ++b) {
+    kwil::Panel& vak = Panel.create(34 + b, &vlak, tw(10 + 47.0f * float(7 - b)), tw(92), tw(40), tw(28));
+    vak.setCaption(QStringLiteral("0"));
+    vak.setBackColor(kWit);
+    vak.setFontName(kLettertype);
+    vak.setFontSize(10);
+    vak.setFontBold(true);
+  }
+  for (int b = 0; b < 8; ++b) {
+    CommandButton& knop = Command.create(5 + b, &vlak, tw(16 + 47.0f * float(7 - b)), tw(136), tw(28), tw(25));
+    knop.setBackColor(kBitKnop);
+    knop.setToolTipText(QStringLiteral("Klik hier voor het aan en uitzetten van het bitje."));
+  }
+  kwil::Panel& titel = Panel.create(44, &vlak, tw(1), tw(2), tw(388), tw(83));
+  titel.setBackColor(kLijstKleur);
+  titel.setFontName(kLettertype);
+  titel.setFontSize(18);
+  titel.setFontBold(true);
+  titel.setBevelWidth(0);
+  // Decoration: frames round the rows and lines between the bit columns.
+  const struct {
+    int index;
+    float boven, hoogte;
+  } rijen[] = {{5, 50, 34}, {6, 89, 34}, {7, 133, 31}};
+  for (const auto& rij : rijen) {
+    kwil::Shape& s = Shape.create(rij.index, &vlak, tw(6), tw(rij.boven), tw(376), tw(rij.hoogte));
+    s.setBorderColor(0x808080);
+  }
+  kwil::Shape& buiten = Shape.create(9, &vlak, tw(3), tw(46), tw(382), tw(122));
+  buiten.setShape(kwil::Shape::RoundedRectangle);
+  buiten.setBorderColor(0x804000);
+  for (int k = 1; k <= 7; ++k) {
+    const float x = 10 + 47.0f * float(k) - 3.5f;
+    lijn.create(k, &vlak, tw(x), tw(52), tw(x), tw(164)).setBorderColor(0xC0C0C0);
+  }
+}
+
+void Binstel::maakDecimaalVlak() {
+  kwil::Panel& vlak = Panel.create(43, this, 408, 8, 88, 173);
+  vlak.setBackColor(kLijstKleur);
+  vlak.setVisible(false);
+  kwil::Panel& label = Panel.create(45, &vlak, tw(2), tw(2), tw(85), tw(83));
+  label.setCaption(QStringLiteral("Deci maal"));
+  label.setBackColor(kLijstKleur);
+  label.setFontName(kLettertype);
+  label.setFontSize(14);
+  label.setFontBold(true);
+  label.setBevelWidth(0);
+  kwil::Panel& waarde = Panel.create(42, &vlak, tw(22), tw(93), tw(45), tw(28));
+  waarde.setCaption(QStringLiteral("0"));
+  waarde.setBackColor(kGeel);
+  waarde.setFontName(kLettertype);
+  waarde.setFontSize(10);
+  waarde.setFontBold(true);
+  kwil::Shape& rand = Shape.create(8, &vlak, tw(14), tw(88), tw(61), tw(38));
+  rand.setShape(kwil::Shape::RoundedRectangle);
+  rand.setBorderColor(0x804000);
+}
+
+void Binstel::maakLijsten() {
+  auto bijschriftLijst = [&](int buiten, int binnen, float boven) {
+    kwil::Panel& lijst = Panel.create(buiten, this, 504, boven, 89, 97);
+    lijst.setBackColor(kLijstKleur);
+    lijst.setVisible(false);
+    kwil::Panel& tekst = Panel.create(binnen, &lijst, tw(8), tw(8), tw(73), tw(81));
+    tekst.setBackColor(kDonker);
+    tekst.setForeColor(kWit);
+    tekst.setFontName(kLettertype);
+    tekst.setFontSize(9.75f);
+    tekst.setFontBold(true);
+  };
+  bijschriftLijst(5, 6, 56);
+  bijschriftLijst(48, 49, 160);
+  for (int i = 1; i <= 2; ++i) {
+    kwil::Panel& lijst = Panel.create(6 + i, this, 312 + 96.0f * float(i - 1), 200, 88, 60);
+    lijst.setBackColor(kLijstKleur);
+    lijst.setVisible(false);
+    ImageBox.create(i, &lijst, tw(10), tw(10), tw(68), tw(40)).setStretch(true);
+  }
+  kwil::Panel& tabel = Panel.create(50, this, 208, 200, 88, 60);
+  tabel.setBackColor(kLijstKleur);
+  tabel.setVisible(false);
+  kwil::PictureBox& vak = PictureBox.create(2, &tabel, tw(10), tw(10), tw(68), tw(40));
+  vak.setBackColor(kWit);
+  vak.setForeColor(0);
+  vak.setFontName(QStringLiteral("DejaVu Sans Mono"));
+  vak.setFontSize(9);
+  vak.setFontBold(true);
+}
+
+// --- Frame hooks ------------------------------------------------------------------------------
+
+void Binstel::bijLaden() {}
+
+void Binstel::schaalLesControls(const ScaleOptions& opties) { scaleArray(lijn, opties); }
+
+void Binstel::bijActiveren() {
+  KwilState& s = state();
+  verberg(5);
+  Panel(6).setBackColor(kDonker);
+  for (int p : {7, 8, 9, 43, 48, 50}) verberg(p);
+  wisByte();
+  Panel(44).setHeight(1245 * s.SchaalY);
+}
+
+void Binstel::bijStop() {
+  // A bit button keeps the colours of its own group.
+  KwilState& s = state();
+  if (isBitKnop(s.KnopOnderMuis)) {
+    Command(s.KnopOnderMuis).setBackColor(kBitKnop);
+    s.KnopOnderMuis = 0;
+  }
+}
+
+void Binstel::beslisVerder() {
+  KwilState& s = state();
+  const QString vraag = les5Werkboekvraag(s.Stap);
+  if (!vraag.isEmpty()) {
+    snelVerderBeantwoord(vraag, false);
+    return;
+  }
+  const int gevraagd = les5GevraagdeByte(s.Stap);
+  if (gevraagd >= 0 && s.Uitgangen != gevraagd) weigerVerder(les5Weigering(s.Stap, s.Uitgangen), false);
+}
+
+void Binstel::voorHulp() {
+  if (state().Stap == 7) laadAfbeelding(1, QStringLiteral("ImgBitBinairInverted.bmp"));
+}
+
+QString Binstel::helpTekst() const {
+  return les5HelpTekst(state().Stap, Panel(42).Caption());
+}
+
+// --- Hover colours ------------------------------------------------------------------------------
+
+void Binstel::lesKnopOnderMuis(int index) {
+  KwilState& s = state();
+  if (!isBitKnop(index) || s.KnopOnderMuis == index) return;
+  if (isBitKnop(s.KnopOnderMuis)) Command(s.KnopOnderMuis).setBackColor(kBitKnop);
+  Command(index).setBackColor(kBitKnopOnderMuis);
+  s.KnopOnderMuis = index;
+}
+
+bool Binstel::lesKnopVerlaten(int index) {
+  if (!isBitKnop(index)) return false;
+  Command(index).setBackColor(kBitKnop);
+  return true;
+}
+
+void Binstel::ImageBox_MouseMove(int index) {
+  KwilState& s = state();
+  if (index != 1 || !isNavigatie(s.KnopOnderMuis)) return;
+  Command(s.KnopOnderMuis).setBackColor(KleurKnopNormaal);
+  s.KnopOnderMuis = 0;
+}
+
+}  // namespace kwil
