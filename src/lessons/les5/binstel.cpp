@@ -78,10 +78,9 @@ void Binstel::maakKnoppenVlak() {
   kwil::Shape& rand = Shape.create(1, &sier, tw(4), tw(4), tw(115), tw(141));
   rand.setShape(kwil::Shape::RoundedRectangle);
   rand.setBorderColor(0x804000);
-  for (int i = 2; i <= 4; ++i) {  // small marks beside Terug, Lees voor and Help me
-    kwil::Shape& punt = Shape.create(i, &sier, tw(2), tw(28.0f * float(i) - 12), tw(3), tw(3));
-    punt.setShape(kwil::Shape::Circle);
-    punt.setBorderColor(0x804000);
+  for (int i = 2; i <= 4; ++i) {  // shadows under Terug, Lees voor and Help me
+    kwil::Shape& schaduw = Shape.create(i, &sier, tw(13), tw(28.0f * float(i) - 24), tw(105), tw(26));
+    schaduw.setBorderColor(0xC08060);
   }
   Panel.create(46, this, 504, 8, 129, 33).setBackColor(KleurKnopNormaal);
 }
@@ -90,6 +89,22 @@ void Binstel::maakByteVlak() {
   kwil::Panel& vlak = Panel.create(9, this, 8, 8, 390, 173);
   vlak.setBackColor(kLijstKleur);
   vlak.setVisible(false);
+  // Decoration behind everything else: frames round the rows and lines between the bit columns.
+  const struct {
+    int index;
+    float boven, hoogte;
+  } rijen[] = {{5, 50, 34}, {6, 89, 34}, {7, 133, 31}};
+  for (const auto& rij : rijen) {
+    kwil::Shape& s = Shape.create(rij.index, &vlak, tw(6), tw(rij.boven), tw(376), tw(rij.hoogte));
+    s.setBorderColor(0x808080);
+  }
+  kwil::Shape& buiten = Shape.create(9, &vlak, tw(3), tw(46), tw(382), tw(122));
+  buiten.setShape(kwil::Shape::RoundedRectangle);
+  buiten.setBorderColor(0x804000);
+  for (int k = 1; k <= 7; ++k) {
+    const float x = 10 + 47.0f * float(k) - 3.5f;
+    lijn.create(k, &vlak, tw(x), tw(52), tw(x), tw(164)).setBorderColor(0xC0C0C0);
+  }
   const float basisX[] = {20, 68, 116, 164, 208, 256, 304, 352};
   for (int k = 0; k < 8; ++k) {
     kwil::Panel& basis = Panel.create(10 + k, &vlak, tw(basisX[k]), tw(16), tw(16), tw(28));
@@ -137,22 +152,6 @@ void Binstel::maakByteVlak() {
   titel.setFontSize(18);
   titel.setFontBold(true);
   titel.setBevelWidth(0);
-  // Decoration: frames round the rows and lines between the bit columns.
-  const struct {
-    int index;
-    float boven, hoogte;
-  } rijen[] = {{5, 50, 34}, {6, 89, 34}, {7, 133, 31}};
-  for (const auto& rij : rijen) {
-    kwil::Shape& s = Shape.create(rij.index, &vlak, tw(6), tw(rij.boven), tw(376), tw(rij.hoogte));
-    s.setBorderColor(0x808080);
-  }
-  kwil::Shape& buiten = Shape.create(9, &vlak, tw(3), tw(46), tw(382), tw(122));
-  buiten.setShape(kwil::Shape::RoundedRectangle);
-  buiten.setBorderColor(0x804000);
-  for (int k = 1; k <= 7; ++k) {
-    const float x = 10 + 47.0f * float(k) - 3.5f;
-    lijn.create(k, &vlak, tw(x), tw(52), tw(x), tw(164)).setBorderColor(0xC0C0C0);
-  }
 }
 
 void Binstel::maakDecimaalVlak() {
@@ -204,8 +203,7 @@ void Binstel::maakLijsten() {
   vak.setBackColor(kWit);
   vak.setForeColor(0);
   vak.setFontName(QStringLiteral("DejaVu Sans Mono"));
-  vak.setFontSize(9);
-  vak.setFontBold(true);
+  vak.setFontSize(7);
 }
 
 // --- Frame hooks ------------------------------------------------------------------------------
