@@ -331,6 +331,34 @@ class Les5Paginas : public QObject {
     QCOMPARE(les.plaatjes()(2).image(), eerste);
   }
 
+  // A second start from the main menu, after a Stop anywhere: the byte 0, every bit box "0",
+  // no frame in view and the title up over the powers, ready for page 9.
+  void tweedeStart_data() {
+    QTest::addColumn<int>("gestopt");
+    for (int stap : {6, 13, 20, 26, 30, 36}) QTest::addRow("stopped on %d", stap) << stap;
+  }
+  void tweedeStart() {
+    QFETCH(int, gestopt);
+    Binstel& les = loop(1, gestopt);
+    les.Command_Click(5);
+    les.Command_Click(4);
+    QVERIFY(!les.isVisible());
+    QCOMPARE(omgeving.uitgangen().last(), 0);
+    state().Stap = 1;
+    les.Show();
+    QCOMPARE(lestest::zichtbareLijsten5(les), L{});
+    QCOMPARE(lestest::bitVakken(les), QStringLiteral("00000000"));
+    QCOMPARE(les.panelen()(42).Caption(), QStringLiteral("0"));
+    QCOMPARE(markeringen(les), (L{0, 0, 0, 0}));
+    for (int stap = 2; stap <= 9; ++stap) {
+      state().Stap = stap;
+      les.Plaatstekst();
+    }
+    const kwil::Panel& titel = les.panelen()(44);
+    QVERIFY(titel.Top() + titel.Height() <= les.panelen()(34).Top());  // the bit boxes in view
+    QCOMPARE(titel.Caption(), QStringLiteral("8 bit's = 1 Byte"));
+  }
+
   void overdracht() {
     Binstel& les = loop(1, 45);
     QCOMPARE(omgeving.uitgangen().last(), 0);

@@ -162,7 +162,7 @@ void Binstel::maakDecimaalVlak() {
   label.setCaption(QStringLiteral("Deci maal"));
   label.setBackColor(kLijstKleur);
   label.setFontName(kLettertype);
-  label.setFontSize(14);
+  label.setFontSize(16);
   label.setFontBold(true);
   label.setBevelWidth(0);
   kwil::Panel& waarde = Panel.create(42, &vlak, tw(22), tw(93), tw(45), tw(28));
@@ -219,6 +219,9 @@ void Binstel::bijActiveren() {
   for (int p : {7, 8, 9, 43, 48, 50}) verberg(p);
   wisByte();
   Panel(44).setHeight(1245 * s.SchaalY);
+  // Up, as page 9 expects it: a lesson left on pages 12 to 14 would otherwise start again with
+  // the title lying over the bit buttons of pages 9 to 11.
+  Panel(44).setTop(30 * s.SchaalY);
 }
 
 void Binstel::bijStop() {
