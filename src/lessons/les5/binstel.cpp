@@ -69,6 +69,19 @@ Binstel::Binstel(QWidget* parent) : LessonWindow(binstelConfig(), parent) {
   ImageBox.events().MouseMove = [this](int i, int, int, float, float) { ImageBox_MouseMove(i); };
 }
 
+// A panel inside `in` at design pixels `plaats`, with a caption in the lesson's font.
+kwil::Panel& Binstel::opschrift(int index, QWidget& in, const QRectF& plaats, const QString& tekst,
+                                std::int32_t kleur, float punten, bool vet) {
+  kwil::Panel& p = Panel.create(index, &in, tw(float(plaats.x())), tw(float(plaats.y())), tw(float(plaats.width())),
+                                tw(float(plaats.height())));
+  p.setCaption(tekst);
+  p.setBackColor(kleur);
+  p.setFontName(kLettertype);
+  p.setFontSize(punten);
+  p.setFontBold(vet);
+  return p;
+}
+
 void Binstel::maakKnoppenVlak() {
   Panel.create(1, this, 505, 320, 135, 160).setBackColor(KleurKnopNormaal);
   Panel.create(2, this, 0, 320, 505, 160).setBackColor(kBand);
@@ -107,70 +120,30 @@ void Binstel::maakByteVlak() {
   }
   const float basisX[] = {20, 68, 116, 164, 208, 256, 304, 352};
   for (int k = 0; k < 8; ++k) {
-    kwil::Panel& basis = Panel.create(10 + k, &vlak, tw(basisX[k]), tw(16), tw(16), tw(28));
-    basis.setCaption(QStringLiteral("2"));
-    basis.setBackColor(kBitKnop);
-    basis.setFontName(kLettertype);
-    basis.setFontSize(12);
-    basis.setFontBold(true);
-    basis.setBevelWidth(0);
-  }
-  for (int k = 0; k < 8; ++k) {
-    kwil::Panel& macht = Panel.create(18 + k, &vlak, tw(basisX[k] + (k % 2 ? 11 : 12)), tw(8), tw(16), tw(28));
-    macht.setCaption(QString::number(7 - k));
-    macht.setBackColor(kBitKnop);
-    macht.setFontName(kLettertype);
-    macht.setFontSize(7);
+    opschrift(10 + k, vlak, {basisX[k], 16, 16, 28}, QStringLiteral("2"), kBitKnop, 12).setBevelWidth(0);
+    kwil::Panel& macht =
+        opschrift(18 + k, vlak, {basisX[k] + (k % 2 ? 11 : 12), 8, 16, 28}, QString::number(7 - k), kBitKnop, 7, false);
     macht.setBevelWidth(0);
     macht.setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
-  for (int k = 0; k < 8; ++k) {
-    kwil::Panel& gewicht = Panel.create(26 + k, &vlak, tw(10 + 47.0f * float(k)), tw(53), tw(40), tw(28));
-    gewicht.setCaption(QString::number(128 >> k));
-    gewicht.setBackColor(kGeel);
-    gewicht.setForeColor(0);
-    gewicht.setFontName(kLettertype);
-    gewicht.setFontSize(10);
-    gewicht.setFontBold(true);
-  }
-  for (int b = 0; b < 8; ++b) {
-    kwil::Panel& vak = Panel.create(34 + b, &vlak, tw(10 + 47.0f * float(7 - b)), tw(92), tw(40), tw(28));
-    vak.setCaption(QStringLiteral("0"));
-    vak.setBackColor(kWit);
-    vak.setFontName(kLettertype);
-    vak.setFontSize(10);
-    vak.setFontBold(true);
-  }
+  for (int k = 0; k < 8; ++k)
+    opschrift(26 + k, vlak, {10 + 47.0f * float(k), 53, 40, 28}, QString::number(128 >> k), kGeel, 10);
+  for (int b = 0; b < 8; ++b)
+    opschrift(34 + b, vlak, {10 + 47.0f * float(7 - b), 92, 40, 28}, QStringLiteral("0"), kWit, 10);
   for (int b = 0; b < 8; ++b) {
     CommandButton& knop = Command.create(5 + b, &vlak, tw(16 + 47.0f * float(7 - b)), tw(136), tw(28), tw(25));
     knop.setBackColor(kBitKnop);
     knop.setToolTipText(QStringLiteral("Klik hier voor het aan en uitzetten van het bitje."));
   }
-  kwil::Panel& titel = Panel.create(44, &vlak, tw(1), tw(2), tw(388), tw(83));
-  titel.setBackColor(kLijstKleur);
-  titel.setFontName(kLettertype);
-  titel.setFontSize(18);
-  titel.setFontBold(true);
-  titel.setBevelWidth(0);
+  opschrift(44, vlak, {1, 2, 388, 83}, QString(), kLijstKleur, 18).setBevelWidth(0);
 }
 
 void Binstel::maakDecimaalVlak() {
   kwil::Panel& vlak = Panel.create(43, this, 408, 8, 88, 173);
   vlak.setBackColor(kLijstKleur);
   vlak.setVisible(false);
-  kwil::Panel& label = Panel.create(45, &vlak, tw(2), tw(2), tw(85), tw(83));
-  label.setCaption(QStringLiteral("Deci maal"));
-  label.setBackColor(kLijstKleur);
-  label.setFontName(kLettertype);
-  label.setFontSize(16);
-  label.setFontBold(true);
-  label.setBevelWidth(0);
-  kwil::Panel& waarde = Panel.create(42, &vlak, tw(22), tw(93), tw(45), tw(28));
-  waarde.setCaption(QStringLiteral("0"));
-  waarde.setBackColor(kGeel);
-  waarde.setFontName(kLettertype);
-  waarde.setFontSize(10);
-  waarde.setFontBold(true);
+  opschrift(45, vlak, {2, 2, 85, 83}, QStringLiteral("Deci maal"), kLijstKleur, 16).setBevelWidth(0);
+  opschrift(42, vlak, {22, 93, 45, 28}, QStringLiteral("0"), kGeel, 10);
   kwil::Shape& rand = Shape.create(8, &vlak, tw(14), tw(88), tw(61), tw(38));
   rand.setShape(kwil::Shape::RoundedRectangle);
   rand.setBorderColor(0x804000);
@@ -181,12 +154,7 @@ void Binstel::maakLijsten() {
     kwil::Panel& lijst = Panel.create(buiten, this, 504, boven, 89, 97);
     lijst.setBackColor(kLijstKleur);
     lijst.setVisible(false);
-    kwil::Panel& tekst = Panel.create(binnen, &lijst, tw(8), tw(8), tw(73), tw(81));
-    tekst.setBackColor(kDonker);
-    tekst.setForeColor(kWit);
-    tekst.setFontName(kLettertype);
-    tekst.setFontSize(9.75f);
-    tekst.setFontBold(true);
+    opschrift(binnen, lijst, {8, 8, 73, 81}, QString(), kDonker, 9.75f).setForeColor(kWit);
   };
   bijschriftLijst(5, 6, 56);
   bijschriftLijst(48, 49, 160);

@@ -57,6 +57,8 @@ class Binstel : public LessonWindow {
   void bijStop() override;
 
  private:
+  kwil::Panel& opschrift(int index, QWidget& in, const QRectF& plaats, const QString& tekst, std::int32_t kleur,
+                         float punten, bool vet = true);
   void maakKnoppenVlak();
   void maakByteVlak();
   void maakDecimaalVlak();
