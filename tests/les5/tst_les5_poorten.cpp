@@ -180,6 +180,70 @@ class Les5Poorten : public QObject {
                  "Tegenwoordig is er een kans van 1 op 4 dat een computer deze code 'kraakt'.", "26 februari 2008."});
     rij(40, {"Gelukig hoe je dit niet uit je hoofd te leren.", "", "Wel kun je hier zien dat je op deze manier",
              "tekst met enen en nullen kunt schrijven."});
+    rij(2, {"In Duitsland wordt de computer 'Rechner' genoemd.", "", "In Frankrijk wordt de computer 'ordinateur' genoemd.",
+            "", "Heel vrij vertaald betekent het...", "", "Machine die 'berekeningen' uit kan voeren.", "",
+            "Programmeurs noemen de computer ook wel eens een 'rekendoos'"});
+    rij(3, {"De computer heeft net als je rekenmachine geen moeite met rekenen.", "",
+            "Er zijn berekeningen waar zelfs een computer dagen over kan doen.", "",
+            "Als mens zouden we aan zo'n berekening nooit beginnen."});
+    rij(4, {"Er wordt hard gewerkt aan programma's die beelden kunnen herkennen.", "",
+            "Hiervoor zijn complexe 'berekeningen' nodig.", "", "Voor normaal werk zijn de huidige computers snel genoeg.",
+            "", "Voor beeldherkenning heb je heel iets anders nodig."});
+    rij(6, {"RAM geheugen. (Random Acces Memory)", "", "Dit is het zogenaamde werkgeheugen van een computer.", "",
+            "Het is veel sneller dan de harde schijf.", "",
+            "Wanneer je de computer uitzet, raak je de opgeslagen gegevens kwijt.", "",
+            "--------------------------------------------------------------------------------------", "",
+            "Harde schijf. (Harddisk)", "", "In deze behuizing zit een schijf die snel kan ronddraaien.", "",
+            "Op deze schijf worden met behulp van magnetisme gegevens geschreven.", "",
+            "Wanneer je de computer uitzet, raak je de opgeslagen gegevens niet kwijt."});
+    rij(8, {"Er zijn verschillende rekenstelsels.", "", "Vanaf je jeugd leer je te rekenen met", "",
+            "het DECIMALE stelsel.", "", "We noemen dit ook wel het tientallige stelsel.", "",
+            "Het cijfer tien is de basis voor dit stelsel.", "", "-------------------------------------------------------",
+            "", "Het BINAIRE stelsel.", "", "We noemen dit ook wel het tweetallige stelsel.", "",
+            "Het cijfer twee is de basis voor dit stelsel.", "", "Hoe dat werkt wordt in deze les uitgelegd."});
+    rij(10, {"Het getal 256 komt in de informatica veel voor.", "", "Wanneer je bijvoorbeeld in mspaint een plaatje",
+             "opslaat, kun je kiezen voor 256 kleuren.", "", "Voor elk puntje in de tekening zijn dan 8 bits beschikbaar."});
+    rij(11, {"Er zijn 256 instellingen mogelijk met 8 bits.", "", "Omdat we beginnen te tellen bij nul eindigt",
+             "het met 255.", "", "Van 0 tot en met 255 geeft dus 256 mogelijkheden."});
+    rij(12, {"Bij elk getal is 2 de basis van de berekening.", "", "Het machtsverheffen toont hoe we aan de getallen", "",
+             "1 2 4 8 16 32 64 en 128", "", "komen."});
+    rij(13, {"Onder elke machtsverheffing staat de berekende waarde.", "", "Onder 2 tot de macht 4 staat 16.", "",
+             "Onder 2 tot de macht 7 staat 128"});
+    rij(15, {"In de gele hokjes staan de getallen 1 tot en met 128.", "",
+             "In de witte hokjes kan alleen maar een 0 of een 1 staan.", "",
+             "Je kunt van een 0 een 1 maken door op het knopje dat er", "onder staat te klikken.", "",
+             "Voordat je verder kunt moet je van de 0,", "die onder de 4, staat een 1 maken."});
+    rij(17, {"Vergeet niet de 1 onder de 16 uit te zetten."});
+    rij(18, {"Wanneer je 2 bitjes SET moet je de betreffende decimale getallen bij elkaar optellen."});
+    rij(20, {"SET de bitjes zo dat de decimale waarde 86 is.", "", "Dat is gelijk aan Binair 01010110."});
+    rij(21, {"Het is misschien handig even je rekenmachine te gebruiken.", "", "Decimaal 86 is gelijk aan Binair 01010110."});
+    rij(22, {"128 Is het grootste getal dat je kunt kiezen.", "", "Het is wel kleiner dan 153.", "",
+             "Daarom beginnen we met 128"});
+    rij(23, {"Je kunt nu niet het bitje onder de 64 aanzetten.", "", "De waarde zou dan 128 + 64 = 192 worden.", "",
+             "Dat is groter dan 153.", "", "--------------------------------------------------------------", "",
+             "Je moet het getal 25 nog bijtellen.", "", "Dat komt niet voor in de gele hokjes.", "",
+             "Daarom kies je de de waarde die er het ", "dichtst bij ligt maar toch kleiner is.", "", "In dit geval 16."});
+    rij(24, {"Je moet het getal 9 nog bijtellen.", "", "Dat komt niet voor in de gele hokjes.", "",
+             "Daarom kies je de de waarde die er het ", "dichtst bij ligt maar toch kleiner is.", "", "In dit geval 8."});
+    rij(25, {"Je moet het getal 1 nog bijtellen.", "", "Dat komt voor in de gele hokjes.", "",
+             "Selecteer dus het bitje onder de decimale 1."});
+    rij(27, {"Wanneer je de vragen zorgvuldig gemaakt hebt, kun je 'Verder' gaan."});
+    rij(31, {"Je leest momenteel tekst op het beeldscherm.", "", "Maar hoe kun je nou door alleen enen en nullen",
+             "te gebruiken tekst schrijven?", "", "Dat gaan we nu bekijken."});
+    rij(34, {"Het gaat hierbij niet alleen om de letters maar ook om", "", "- cijfers", "", "- speciale tekens en", "",
+             "- besturingscodes."});
+    rij(35, {"Deze ascii tabel wordt wereldwijd gebruikt.", "", "Er is een standaard- en een uitgebreide ascii tabel.", "",
+             "De standaard tabel loopt van 0 tot 128. (7 bits)", "De uitgebreide tabel loopt van 0 tot 256. (8 bits)"});
+    rij(36, {"De cijfers 0 tot en met 9 staan niet op het scherm.", "", "Op internet vind je eenvoudig de volledige tabel."});
+    rij(37, {"Wanneer je de computer aanzet dan zie je meestal tekst en lijnen op het scherm.", "",
+             "De lijnen zijn in principe ook tekens.", "",
+             "In de tekst staat meestal hoeveel geheugen enz. in de computer zit."});
+    rij(38, {"Zonder opmaak wil zeggen dat de tekst", "", "- niet vet,", "- niet cursief,", "- niet gekleurd,",
+             "- zonder plaatjes,", "- enz. is.", "", "Een groot voordeel is dat je zelfs met een trage",
+             "internetverbindig snel tekst kunt versturen."});
+    rij(39, {"Dit is precies wat er bedoeld wordt met digitalisering.", "",
+             "Alle informatie wordt omgezet in enen en mullen.", "",
+             "Of het nou muziek, film, boeken, foto's of wat dan ook is."});
     for (int stap = 41; stap <= 44; ++stap) rij(stap, {"Geen hulp meer aanwezig."});
     rij(45, {"Wanneer je het werkboek goed ingevuld hebt,", "kun je dat prima gebruiken bij de toets."});
   }
