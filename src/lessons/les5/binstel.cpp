@@ -91,9 +91,9 @@ void Binstel::maakKnoppenVlak() {
   kwil::Shape& rand = Shape.create(1, &sier, tw(4), tw(4), tw(115), tw(141));
   rand.setShape(kwil::Shape::RoundedRectangle);
   rand.setBorderColor(0x804000);
-  for (int i = 2; i <= 4; ++i) {  // shadows under Terug, Lees voor and Help me
-    kwil::Shape& schaduw = Shape.create(i, &sier, tw(13), tw(28.0f * float(i) - 24), tw(105), tw(26));
-    schaduw.setBorderColor(0xC08060);
+  for (int i = 2; i <= 4; ++i) {  // thin lines under Terug, Lees voor and Help me
+    kwil::Shape& lijntje = Shape.create(i, &sier, tw(12), tw(28.0f * float(i) - 1), tw(105), tw(1));
+    lijntje.setBorderColor(0xC09878);
   }
   Panel.create(46, this, 504, 8, 129, 33).setBackColor(KleurKnopNormaal);
 }
