@@ -176,8 +176,6 @@ void Binstel::maakLijsten() {
 
 // --- Frame hooks ------------------------------------------------------------------------------
 
-void Binstel::bijLaden() {}
-
 void Binstel::schaalLesControls(const ScaleOptions& opties) { scaleArray(lijn, opties); }
 
 void Binstel::bijActiveren() {

@@ -52,7 +52,6 @@ class Binstel : public LessonWindow {
   void lesKnopOnderMuis(int index) override;
   bool lesKnopVerlaten(int index) override;
   void bijActiveren() override;
-  void bijLaden() override;
   void schaalLesControls(const ScaleOptions& opties) override;
   void bijStop() override;
 
