@@ -5,6 +5,7 @@
 #include "lessons/les1/nietenof.h"
 #include "lessons/les3/logschak.h"
 #include "lessons/les4/formule.h"
+#include "lessons/les5/binstel.h"
 #include "selection/hoofdmenu.h"
 #include "selection/selectie.h"
 #include "shared/windows.h"
@@ -26,6 +27,7 @@ void registerProgramWindows() {
   registreer<NietEnOf>(WindowId::NietEnOf);
   registreer<LogSchak>(WindowId::LogSchak);
   registreer<Formule>(WindowId::Formule);
+  registreer<Binstel>(WindowId::Binstel);
   registreer<Toetsen>(WindowId::Toetsen);
   registreer<Leraarmodule>(WindowId::Leraarmodule);
 }

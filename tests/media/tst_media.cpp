@@ -4,6 +4,7 @@
 #include "circuits.h"
 #include "schematic.h"
 #include "les1/les1_omgeving.h"
+#include "les5/les5_omgeving.h"
 #include "lessons/frame/invoer.h"
 #include "lessons/les1/les1teksten.h"
 #include "selection/hoofdmenu.h"
@@ -59,6 +60,45 @@ QStringList les1VoorleesNamen() {
     namen.append(kwil::VoorleesBestand(1, 0, 0));
   }
   return namen;
+}
+
+// The narration Lees voor asks for on every page of lesson 5.
+QStringList les5VoorleesNamen() {
+  QStringList namen;
+  kwil::state().Hoofdstuk = 5;
+  for (int stap = 1; stap <= kwil::binstelConfig().aantalPaginas; ++stap) {
+    kwil::state().Stap = stap;
+    namen.append(kwil::VoorleesBestand(1, 0, 0));
+  }
+  return namen;
+}
+
+// Every picture lesson 5 loads: its pages walked forward and back, and the help of page 7.
+QStringList les5PlaatjesNamen(kwil::lestest::LesOmgeving& omgeving) {
+  using namespace kwil;
+  QSet<QString> namen;
+  omgeving.begin();
+  Binstel& les = lestest::toonLes5(1);
+  auto noteer = [&] {
+    for (int i = 1; i <= 2; ++i)
+      if (!les.afbeeldingIn(i).isEmpty()) namen.insert(QStringLiteral("\\Afbeeldingen\\") + les.afbeeldingIn(i));
+  };
+  QList<int> stappen;
+  for (int stap = 1; stap <= kLes5Paginas; ++stap) stappen.append(stap);
+  for (int stap = kLes5Paginas - 1; stap >= 1; --stap) stappen.append(stap);
+  for (int stap : stappen) {
+    state().Stap = stap;
+    les.Plaatstekst();
+    noteer();
+    if (stap == 7) {
+      les.Command_Click(3);
+      noteer();
+    }
+  }
+  omgeving.end();
+  QStringList lijst(namen.begin(), namen.end());
+  lijst.sort();
+  return lijst;
 }
 
 // Every picture lesson 1 loads. The pages are entered from both neighbours on a small and a
@@ -173,9 +213,12 @@ class TestMedia : public QObject {
     QTest::addColumn<QString>("name");
     kwil::lestest::LesOmgeving omgeving;
     omgeving.begin();
-    QStringList names = hoofdmenuNamen() + geluidNamen() + les1VoorleesNamen();
+    QStringList names = hoofdmenuNamen() + geluidNamen() + les1VoorleesNamen() + les5VoorleesNamen();
     omgeving.end();
     const QStringList pictures = les1PlaatjesNamen(omgeving);
+    const QStringList les5 = les5PlaatjesNamen(omgeving);
+    QCOMPARE(les5.size(), 8);
+    names += les5;
     // The lesson swaps state pictures of six circuits and shows photos and symbols besides:
     // far fewer names means the walk no longer reaches the pages' reactions.
     QVERIFY2(pictures.size() >= 40, qPrintable(pictures.join(' ')));

@@ -14,9 +14,9 @@ const QColor kBackdrop(236, 241, 246);
 
 using Drawing = std::function<void(QPainter&)>;
 
-// Draws at design size `size` and renders it scaled by `scale`, so that the large and the
-// small version of a picture are the same drawing.
-QImage render(QSize size, const Drawing& draw, double scale = 1.0) {
+}  // namespace
+
+QImage renderDrawing(QSize size, const std::function<void(QPainter&)>& draw, double scale) {
   QImage image(QSize(int(size.width() * scale + 0.5), int(size.height() * scale + 0.5)), QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
@@ -29,6 +29,10 @@ QImage render(QSize size, const Drawing& draw, double scale = 1.0) {
   draw(p);
   return image;
 }
+
+namespace {
+
+QImage render(QSize size, const Drawing& draw, double scale = 1.0) { return renderDrawing(size, draw, scale); }
 
 void text(QPainter& p, const QRectF& box, const QString& words, int pixelSize = 15, QColor colour = style::kInk,
           int align = Qt::AlignCenter) {
@@ -431,6 +435,7 @@ QList<Illustration> makeIllustrations() {
   addInterface(list, "ImgUSBIcp12", icp12Board);
   addInterface(list, "ImgUSBTM1638", tm1638Board);
   addInterface(list, "ImgUSBArduinoAda", arduinoWithAdapter);
+  list.append(les5Illustrations());
   return list;
 }
 

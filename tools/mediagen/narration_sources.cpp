@@ -3,6 +3,7 @@
 #include "lessons/les1/les1teksten.h"
 #include "lessons/les3/les3teksten.h"
 #include "lessons/les4/les4teksten.h"
+#include "lessons/les5/les5teksten.h"
 #include "toetsen/toetsvoorlezen.h"
 
 namespace kwil::media {
@@ -43,10 +44,20 @@ QList<NarrationText> les4Teksten() {
   return teksten;
 }
 
+// Every page of lesson 5, from the pieces the page prints.
+QList<NarrationText> les5Teksten() {
+  QList<NarrationText> teksten;
+  for (int stap = 1; stap <= kLes5Paginas; ++stap)
+    teksten.append({QStringLiteral("Hoofdstuk 5/Kwil 5-%1.mp3").arg(stap), spokenText(les5Zinnen(stap))});
+  return teksten;
+}
+
 }  // namespace
 
 // Each lesson and the question banks add one entry here: a function of their own code that
 // returns the texts exactly as the program shows them (never a copy kept here).
-QList<NarrationProvider> narrationProviders() { return {les1Teksten, les3Teksten, les4Teksten, toetsTeksten}; }
+QList<NarrationProvider> narrationProviders() {
+  return {les1Teksten, les3Teksten, les4Teksten, les5Teksten, toetsTeksten};
+}
 
 }  // namespace kwil::media

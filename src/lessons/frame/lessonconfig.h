@@ -13,7 +13,9 @@ namespace kwil {
 // When a page change runs without its slide.
 enum class ZonderAnimatie {
   ZolangShift,       // while Shift is held down
-  NaToetsMetModifier  // after any key pressed with Shift, Ctrl or Alt; any key release ends it
+  NaToetsMetModifier,  // after any key pressed with Shift, Ctrl or Alt; any key release ends it
+  TotModifiersLos      // after any key pressed with Shift, Ctrl or Alt; ends at a key release
+                       // once none of them is held any more
 };
 
 struct LessonConfig {
@@ -38,6 +40,7 @@ struct LessonConfig {
   bool alleZinnenLeeg = false;  // the page builder clears all 25 lines, not 1 to 15
   bool kopieerBijIndrukken = false;  // the page text is copied on a mouse press, not a click
   bool f5Positief = false;      // F5 adds 16 to the input value (not -16) on the non-parallel kinds
+  bool tikMeldtGebruik = true;  // a tick that sees the inputs change sets InterfaceGebruikt
 };
 
 // Reads a list of steps such as "5, 6, 10-14, 16-23"; throws std::invalid_argument on a term

@@ -15,6 +15,7 @@ namespace {
 const QString kPaginaLettertype = QStringLiteral("Comic Sans MS");
 constexpr float kPaginaPunten = 9.75f;
 constexpr std::int32_t kVensterKleur = KleurKnopOnderMuis;  // the lesson windows' background
+constexpr int kModifiers = vbShiftMask | vbCtrlMask | vbAltMask;
 }  // namespace
 
 LessonWindow::LessonWindow(LessonConfig config, QWidget* parent)
@@ -125,8 +126,8 @@ void LessonWindow::Form_QueryUnload(bool& cancel) {
 
 void LessonWindow::Form_KeyDown(int& keyCode, int shift) {
   KwilState& s = state();
-  if (config_.animatieRegel == ZonderAnimatie::NaToetsMetModifier) {
-    if (shift & (vbShiftMask | vbCtrlMask | vbAltMask)) s.ShiftIngedrukt = true;
+  if (config_.animatieRegel != ZonderAnimatie::ZolangShift) {
+    if (shift & kModifiers) s.ShiftIngedrukt = true;
   } else if (keyCode == vbKeyShift) {
     s.ShiftIngedrukt = true;
   }
@@ -138,9 +139,16 @@ void LessonWindow::Form_KeyDown(int& keyCode, int shift) {
 }
 
 void LessonWindow::Form_KeyUp(int& keyCode, int shift) {
-  (void)shift;
   KwilState& s = state();
-  if (config_.animatieRegel == ZonderAnimatie::NaToetsMetModifier || keyCode == vbKeyShift) s.ShiftIngedrukt = false;
+  switch (config_.animatieRegel) {
+    case ZonderAnimatie::ZolangShift:
+      if (keyCode == vbKeyShift) s.ShiftIngedrukt = false;
+      break;
+    case ZonderAnimatie::NaToetsMetModifier: s.ShiftIngedrukt = false; break;
+    case ZonderAnimatie::TotModifiersLos:
+      if ((shift & kModifiers) == 0) s.ShiftIngedrukt = false;
+      break;
+  }
   if (keyCode >= vbKeyF1 && keyCode <= vbKeyF1 + 4) {
     const int k = keyCode - vbKeyF1 + 1;
     // A key let go on any page releases its input, so a key held across a page change
@@ -222,15 +230,16 @@ void LessonWindow::PictureBox_Click() { KopieerZinnen(); }
 
 // --- Centring and pictures ------------------------------------------------------------------
 
-void LessonWindow::CentreerPanelEnPictureBox(int p, int q) {
+void LessonWindow::CentreerPanelEnPictureBox(int p, int q) { centreerPanelRond(p, PictureBox(q)); }
+
+void LessonWindow::centreerPanelRond(int p, Control& inhoud) {
   kwil::Panel& lijst = Panel(p);
-  kwil::PictureBox& plaatje = PictureBox(q);
-  lijst.setWidth(plaatje.Width() / TwipsPerPixel + 20);
-  lijst.setHeight(plaatje.Height() / TwipsPerPixel + 20);
+  lijst.setWidth(inhoud.Width() / TwipsPerPixel + 20);
+  lijst.setHeight(inhoud.Height() / TwipsPerPixel + 20);
   lijst.setLeft(ScaleWidth() / 2 - lijst.Width() / 2);
   lijst.setTop(Panel(config_.ondergrensPaneel).Top() / 2 - lijst.Height() / 2);
-  plaatje.setLeft((lijst.Width() / 2 - plaatje.Width() / 30) * TwipsPerPixel);
-  plaatje.setTop((lijst.Height() / 2 - plaatje.Height() / 30) * TwipsPerPixel);
+  inhoud.setLeft((lijst.Width() / 2 - inhoud.Width() / 30) * TwipsPerPixel);
+  inhoud.setTop((lijst.Height() / 2 - inhoud.Height() / 30) * TwipsPerPixel);
   houdBinnen(p);
 }
 

@@ -54,6 +54,8 @@ class LessonWindow : public Form {
   // Sizes the frame panel p around its picture box q and centres both in the band above the
   // lower bound panel; a frame that would leave the window is kept inside it.
   void CentreerPanelEnPictureBox(int p, int q);
+  // The same around any control placed in twips inside panel p (an image, an inner panel).
+  void centreerPanelRond(int p, Control& inhoud);
   // Centres picture box q in panel p, whose size stays.
   void CentreerPictureBox(int p, int q);
 
@@ -79,6 +81,8 @@ class LessonWindow : public Form {
   virtual void beslisVerder() {}
   // The help text of Stap, lines joined by carriage returns.
   virtual QString helpTekst() const = 0;
+  // Help me, before the help text is shown (a picture the help talks about ...).
+  virtual void voorHulp() {}
   // The tick's reaction to a change of the inputs on the current Stap (after ZetIngangen).
   virtual void reageer() {}
   // A click on a button that is not a navigation button.
@@ -108,6 +112,9 @@ class LessonWindow : public Form {
   // The workbook question: passes when the page has been shown 10 seconds or more, or when
   // the pupil answers Yes; otherwise the page is refused. Returns true when passed.
   bool tekenVraagBeantwoord(const QString& vraag);
+  // The same with the lesson's own wording: the whole text of the question, with or without
+  // the "that was quick" sound.
+  bool snelVerderBeantwoord(const QString& tekst, bool metGeluid);
   // Starts the 10-second count of a workbook page (and sets StapStartTijd).
   void startTekenKlok();
   // Less than ten seconds have passed since the last startTekenKlok.
@@ -119,6 +126,8 @@ class LessonWindow : public Form {
   void schuifPaneel(int p, float dx);
   // Keeps a panel inside the window.
   void houdBinnen(int p);
+  // True while the polling tick runs (also while its read lets other events run).
+  bool tikLoopt() const { return tikLoopt_; }
   bool isTimerStap(int stap) const { return config_.timerStappen.count(stap) > 0; }
   bool isFToetsStap(int stap) const { return config_.fToetsStappen.count(stap) > 0; }
   void toonVenster(WindowId id);
@@ -166,6 +175,7 @@ class LessonWindow : public Form {
   double tekenKlokStart_ = 0;  // monotonic seconds at the last startTekenKlok
   int kopieen_ = 0;
   int paginaBouwen_ = 0;       // counts page builds, so a tick sees a page change under it
+  bool tikLoopt_ = false;
 };
 
 }  // namespace kwil

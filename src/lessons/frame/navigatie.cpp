@@ -123,10 +123,13 @@ void LessonWindow::weigerVerder(const QString& tekst, bool metGeluid) {
 }
 
 bool LessonWindow::tekenVraagBeantwoord(const QString& vraag) {
+  return snelVerderBeantwoord(QStringLiteral("Zo... jij kunt snel tekenen.") + vbCr + vbCr + vraag, true);
+}
+
+bool LessonWindow::snelVerderBeantwoord(const QString& tekst, bool metGeluid) {
   KwilState& s = state();
   if (!binnenTienSeconden()) return true;
-  SpeelGeluidDatIsSnel();
-  const QString tekst = QStringLiteral("Zo... jij kunt snel tekenen.") + vbCr + vbCr + vraag;
+  if (metGeluid) SpeelGeluidDatIsSnel();
   if (MsgBox(tekst, DialogService::YesNo, QStringLiteral("Vraagje")) == DialogService::Yes) return true;
   --s.Stap;
   s.StapToegestaan = false;
@@ -144,6 +147,7 @@ void LessonWindow::startTekenKlok() {
 }
 
 void LessonWindow::HelpTekst() {
+  voorHulp();
   MsgBox(helpTekst());
   if (Command.exists(3)) Command(3).setBackColor(KleurKnopNormaal);
   state().KnopOnderMuis = 0;
@@ -240,7 +244,9 @@ void LessonWindow::TijdInterval_Timer() {
   TijdInterval.setEnabled(false);
   const int bouw = paginaBouwen_;
   if (!s.ToetsEmulatie) {
+    tikLoopt_ = true;
     LeesIngangen();
+    tikLoopt_ = false;
     // An F key pressed while the read let events run has ticked for itself; the keys, not the
     // value read before they went down, are the input now.
     if (s.ToetsEmulatie) bouwIngangenOp();
@@ -249,7 +255,7 @@ void LessonWindow::TijdInterval_Timer() {
   // belongs to a page that is gone; the click that did it has set the timer for the new one.
   if (bouw != paginaBouwen_ || s.Verlaten) return;
   if (s.Ingangen != s.VorigeIngangen) {
-    s.InterfaceGebruikt = true;
+    if (config_.tikMeldtGebruik) s.InterfaceGebruikt = true;
     ZetIngangen();
     reageer();
     s.VorigeIngangen = s.Ingangen;
