@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "lessons/les1/nietenof.h"
+#include "lessons/les2/waarheidstabel.h"
 #include "selection/hoofdmenu.h"
 #include "selection/selectie.h"
 #include "shared/windows.h"
@@ -22,6 +23,7 @@ void registerProgramWindows() {
   registreer<Selectie>(WindowId::Selectie);
   registreer<Hoofdmenu>(WindowId::Hoofdmenu);
   registreer<NietEnOf>(WindowId::NietEnOf);
+  registreer<Waarheidstabel>(WindowId::Waarheidstabel);
   registreer<Toetsen>(WindowId::Toetsen);
   registreer<Leraarmodule>(WindowId::Leraarmodule);
 }

@@ -1,6 +1,7 @@
 #include "narration.h"
 
 #include "lessons/les1/les1teksten.h"
+#include "lessons/les2/les2teksten.h"
 #include "toetsen/toetsvoorlezen.h"
 
 namespace kwil::media {
@@ -22,10 +23,18 @@ QList<NarrationText> les1Teksten() {
   return teksten;
 }
 
+// Every page of lesson 2, likewise.
+QList<NarrationText> les2Teksten() {
+  QList<NarrationText> teksten;
+  for (int stap = 1; stap <= kLes2Paginas; ++stap)
+    teksten.append({QStringLiteral("Hoofdstuk 2/Kwil 2-%1.mp3").arg(stap), spokenText(les2Zinnen(stap))});
+  return teksten;
+}
+
 }  // namespace
 
 // Each lesson and the question banks add one entry here: a function of their own code that
 // returns the texts exactly as the program shows them (never a copy kept here).
-QList<NarrationProvider> narrationProviders() { return {les1Teksten, toetsTeksten}; }
+QList<NarrationProvider> narrationProviders() { return {les1Teksten, les2Teksten, toetsTeksten}; }
 
 }  // namespace kwil::media
