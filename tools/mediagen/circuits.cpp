@@ -128,7 +128,7 @@ Block breaks(const QString& name) { return {name, true, false, {}}; }
 Block series(const QList<Block>& parts) { return {{}, false, false, parts}; }
 Block sideBySide(const QList<Block>& parts) { return {{}, false, true, parts}; }
 
-constexpr double kContact = 56, kLeafHeight = 70, kLeafWidth = 100, kRail = 14;
+constexpr double kContact = 50, kLeafHeight = 60, kLeafWidth = 100, kRail = 12;
 
 QSizeF blockSize(const Block& b) {
   if (b.parts.isEmpty()) return {kLeafWidth, kLeafHeight};
@@ -172,14 +172,14 @@ void placeBlock(const Block& b, double x, double top, double height, QList<Part>
 
 Circuit truthTableCircuit(const Block& switches) {
   const QSizeF size = blockSize(switches);
-  const double x = 30 + size.width() / 2, top = 50, resistorTop = top + size.height() + 12;
-  const double ledTop = resistorTop + 58, zero = ledTop + 60;
-  Circuit c = circuit(QSize(int(size.width() + 80), int(zero + 30)), {{{x, 36}, "+12 V", true}, {{x, zero}, "0", false}});
-  c.parts = {wire({x, 36}, {x, top})};
+  const double x = 30 + size.width() / 2, top = 42, resistorTop = top + size.height() + 10;
+  const double ledTop = resistorTop + 48, zero = ledTop + 54;
+  Circuit c = circuit(QSize(int(size.width() + 80), int(zero + 28)), {{{x, 30}, "+12 V", true}, {{x, zero}, "0", false}});
+  c.parts = {wire({x, 30}, {x, top})};
   placeBlock(switches, x, top, size.height(), c.parts);
-  c.parts << wire({x, top + size.height()}, {x, resistorTop}) << resistor({x, resistorTop}, {x, resistorTop + 50}, "R1")
-          << wire({x, resistorTop + 50}, {x, ledTop}) << led({x, ledTop}, {x, ledTop + 46}, "E1")
-          << wire({x, ledTop + 46}, {x, zero});
+  c.parts << wire({x, top + size.height()}, {x, resistorTop}) << resistor({x, resistorTop}, {x, resistorTop + 40}, "R1")
+          << wire({x, resistorTop + 40}, {x, ledTop}) << led({x, ledTop}, {x, ledTop + 42}, "E1")
+          << wire({x, ledTop + 42}, {x, zero});
   return c;
 }
 

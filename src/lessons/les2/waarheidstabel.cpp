@@ -13,6 +13,16 @@ constexpr std::int32_t kOndergrondKleur = 0xF5D5BA;
 constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
 
 // The grid on the 640 x 480 design: cells of 52 x 29 with a pixel between them.
+// The shared scaling stops at the first index that does not exist; this lesson's numbering has
+// gaps (the frame's own controls sit at 13, 129 and 130), so it scales what lies beyond them.
+template <typename T>
+void schaalVoorbijGat(const ControlArray<T>& array, const ScaleOptions& opties) {
+  int index = 1;
+  while (array.exists(index)) ++index;
+  for (; index <= array.ubound(); ++index)
+    if (array.exists(index)) scaleControl(array(index), opties);
+}
+
 constexpr float kCelMarge = 8, kCelBreedte = 52, kCelHoogte = 29, kCelStapX = 53, kCelStapY = 30;
 }  // namespace
 
@@ -53,7 +63,7 @@ Waarheidstabel::Waarheidstabel(QWidget* parent) : LessonWindow(waarheidstabelCon
 }
 
 void Waarheidstabel::maakTabel() {
-  kwil::Panel& tabel = Panel.create(kTabelPaneel, this, 30, 17, 2 * kCelMarge + 4 * kCelStapX - 1,
+  kwil::Panel& tabel = Panel.create(kTabelPaneel, this, kTabelLinks, 17, 2 * kCelMarge + 4 * kCelStapX - 1,
                                     2 * kCelMarge + 9 * kCelStapY - 1);
   tabel.setBackColor(kWit);
   tabel.setBorderWidth(2);
@@ -80,6 +90,7 @@ void Waarheidstabel::maakRaadPaneel() {
   vraagteken.setBackColor(kWit);
   vraagteken.setFontSize(60);
   vraagteken.setFontBold(true);
+  vraagteken.setBevelWidth(0);
   const char* const namen[] = {"WEL", "NIET", "EN", "OF"};
   for (int i = 0; i < 4; ++i) {
     CommandButton& knop = Command.create(kEersteNaamKnop + i, &lijst, tw(15 + (i % 2) * 100), tw(172 + (i / 2) * 34),
@@ -102,6 +113,12 @@ void Waarheidstabel::bijActiveren() {
   Panel(kPlaatjePaneel).setVisible(false);
   Panel(kRaadPaneel).setVisible(false);
   Panel(kTabelPaneel).setVisible(false);
+}
+
+void Waarheidstabel::schaalLesControls(const ScaleOptions& opties) {
+  schaalVoorbijGat(Panel, opties);
+  schaalVoorbijGat(Command, opties);
+  schaalVoorbijGat(PictureBox, opties);
 }
 
 QString Waarheidstabel::helpTekst() const { return les2HelpTekst(state().Stap); }

@@ -27,6 +27,7 @@ class Waarheidstabel : public LessonWindow {
   void celKlik(int index);
 
   static constexpr int kTabelPaneel = 30;   // the grid's frame
+  static constexpr float kTabelLinks = 30;  // its design left beside a circuit
   static constexpr int kEersteCel = 40;     // Panel 40 to 75: 9 rows of 4 cells
   static constexpr int kPlaatjePaneel = 14;  // the circuit's frame, holding PictureBox(2)
   static constexpr int kRaadPaneel = 15;    // the unknown circuit's frame with the name buttons
@@ -42,6 +43,7 @@ class Waarheidstabel : public LessonWindow {
   bool lesKnopVerlaten(int index) override;
   void bijActiveren() override;
   void bijLaden() override;
+  void schaalLesControls(const ScaleOptions& opties) override;
 
  private:
   void maakTabel();

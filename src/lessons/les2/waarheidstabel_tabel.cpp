@@ -119,6 +119,8 @@ void Waarheidstabel::tekenTabel() {
   tabel.setWidth(2 * marge + (uitKolom - 1) * stapX + breedte);
   tabel.setHeight(2 * marge + rijen * stapY + hoogte);
   tabel.setTop(Panel(2).Top() / 2 - tabel.Height() / 2);
+  // Beside a circuit it keeps to the left; alone it stands in the middle.
+  tabel.setLeft(p.weergave == Weergave::Leeg ? (ScaleWidth() - tabel.Width()) / 2 : kTabelLinks * state().SchaalX);
   tabel.setVisible(true);
 }
 
