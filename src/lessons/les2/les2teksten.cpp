@@ -115,7 +115,7 @@ const QList<VastePagina>& paginas() {
   return lijst;
 }
 
-const QStringList kMetSchakelaars = {"Gebruik de knoppen s1, s2 en s3 op de interface.",
+const QStringList kMetSchakelaars = {"", "Gebruik de knoppen s1, s2 en s3 op de interface.",
                                      "Heb je geen interface? Houd dan F1, F2 en F3 ingedrukt.", "",
                                      "Probeer elke stand: de tabel is vol als elke regel een uitgang heeft."};
 
@@ -149,8 +149,9 @@ QString les2HelpTekst(int stap) {
        "Druk s1 en s2 ook een keer tegelijk in."},
       {"Bij OF brandt E1 als s1 OF s2 bediend is,", "en ook als ze allebei bediend zijn.",
        "Gebruik s1 en s2, of F1 en F2 zonder interface."},
-      kMetSchakelaars,
-      kMetSchakelaars,
+      QStringList{"Bij EN met 3 schakelaars brandt E1 alleen", "als s1, s2 en s3 alle drie bediend zijn."} + kMetSchakelaars,
+      QStringList{"Bij OF met 3 schakelaars is 1 bediende schakelaar", "al genoeg om E1 te laten branden."} +
+          kMetSchakelaars,
       {"Tel bij EN en bij OF de regels waarin E1 = 1 is.", "EN: alleen de onderste regel.",
        "OF: alle regels behalve de bovenste."},
       {"Volg de stroom in het schema van boven naar beneden.", "Via s1 en s2 samen, of via s3, komt de stroom bij E1.",
