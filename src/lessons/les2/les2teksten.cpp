@@ -104,7 +104,7 @@ const QList<VastePagina>& paginas() {
       {{"Overzicht... (2 van 2.)", "EN: E1 = 1 alleen als alle schakelaars bediend zijn.",
         "OF: E1 = 1 als minstens 1 schakelaar bediend is.", "NIET: E1 = 1 als de schakelaar onbediend is.",
         "Dezelfde tabel: de schakelingen doen hetzelfde."},
-       "1 +10 2 / 3 / 4 / 5"},
+       "1 +10 2 3 4 / 5"},
       {{"Vul in je werkboek de waarheidstabellen in", "van de schakelingen WEL, NIET, EN en OF.",
         "Kijk in het overzicht als je het niet meer weet."},
        "1 2 / 3"},
