@@ -33,6 +33,14 @@ inline void maakLes2Map(LesOmgeving& omgeving) {
   }
 }
 
+// The switches held, as the buttons' bits (s1 = 1), for a row of a table with n switches.
+inline int knoppenVanRij(int n, int rij) {
+  int knoppen = 0;
+  for (int k = 1; k <= n; ++k)
+    if (bediendInRij(n, rij, k)) knoppen |= 1 << (k - 1);
+  return knoppen;
+}
+
 inline Waarheidstabel& toonLes2(int stap) {
   state().Hoofdstuk = 2;
   state().Stap = stap;

@@ -1,76 +1,29 @@
 // Lesson 2 started from the main menu with the push button s2 of a simulated Arduino on a
 // pseudo-terminal and walked to its test: the real serial driver carries every poll and every
 // write, the board's buttons fill every table and its LED E1 follows each circuit.
-#include <unistd.h>
-
-#include <QElapsedTimer>
 #include <QtTest>
-#include <memory>
 
+#include "frame/les_arduino.h"
 #include "les2/les2_omgeving.h"
-#include "platform/real/termiosserial.h"
 #include "selection/hoofdmenu.h"
-#include "support/arduino_sim.h"
 
 using namespace kwil;
-
-namespace {
-
-// Waits (really) until what the board wrote can be read on the program's side.
-void waitForArrival() {
-  QElapsedTimer t;
-  t.start();
-  while (serialPort().InBufferCount() == 0 && t.elapsed() < 1000) ::usleep(200);
-}
-
-int knoppenVanRij(int n, int rij) {
-  int knoppen = 0;
-  for (int k = 1; k <= n; ++k)
-    if (bediendInRij(n, rij, k)) knoppen |= 1 << (k - 1);
-  return knoppen;
-}
-
-}  // namespace
 
 class Les2Arduino : public QObject {
   Q_OBJECT
   lestest::LesOmgeving omgeving;
-  std::unique_ptr<sim::ArduinoSim> arduino;
-
-  // Holds the buttons until the lesson's polling has seen them (a poll reads the reply to the
-  // one before it), then lets the board take in what the page wrote.
-  void houdVast(Waarheidstabel& les, int knoppen) {
-    arduino->setButtons(knoppen);
-    for (int tik = 0; tik < 4 && state().Ingangen != knoppen; ++tik) {
-      QVERIFY2(les.timer().Enabled(), qPrintable(QStringLiteral("no polling on step %1").arg(state().Stap)));
-      les.timer().fire();
-    }
-    QCOMPARE(state().Ingangen, knoppen);
-    arduino->pump();
-  }
+  lestest::ArduinoLes arduino;
 
  private Q_SLOTS:
   void initTestCase() { lestest::maakLes2Map(omgeving); }
-
   void init() {
     omgeving.begin();
-    arduino = std::make_unique<sim::ArduinoSim>();
-    qputenv("KWILMORA_COM_PORTS", arduino->slavePath().toLocal8Bit());
-    platform().serialPorts = std::make_unique<TermiosSerialPorts>();
-    auto bordWerkt = [this] {
-      if (arduino->pump()) waitForArrival();
-    };
-    omgeving.basis.clock->onSleep = [bordWerkt](int) { bordWerkt(); };
-    omgeving.basis.events->onPump = bordWerkt;
-    omgeving.basis.events->runRealEvents = false;  // the test fires the polling timers itself
-    ZoekArduino();
+    arduino.begin(omgeving);
     QCOMPARE(state().InterfaceSoort, SoortArduino);
   }
   void cleanup() {
-    serialPort().setPortOpen(false);
-    qunsetenv("KWILMORA_COM_PORTS");
+    arduino.end();
     omgeving.end();
-    arduino.reset();
   }
 
   void vanHoofdmenuTotToets() {
@@ -80,21 +33,18 @@ class Les2Arduino : public QObject {
     auto& menu = *windowAs<Hoofdmenu>(WindowId::Hoofdmenu);
     menu.Show();
     // s2 held until the menu has lit LED E2, then let go: the menu starts lesson 2.
-    arduino->setButtons(2);
-    omgeving.basis.events->onPump = [this] {
-      if (arduino->outputs() == 2) arduino->setButtons(0);
-      if (arduino->pump()) waitForArrival();
-    };
+    arduino.bord->setButtons(2);
+    arduino.bijPompen([this] {
+      if (arduino.bord->outputs() == 2) arduino.bord->setButtons(0);
+    });
     for (int tik = 0; tik < 6 && state().Hoofdstuk != 2; ++tik) menu.TijdInterval.fire();
-    omgeving.basis.events->onPump = [this] {
-      if (arduino->pump()) waitForArrival();
-    };
+    arduino.bijPompen();
     QCOMPARE(state().Hoofdstuk, 2);
     auto* les = windowAs<Waarheidstabel>(WindowId::Waarheidstabel);
     QVERIFY(les->isVisible());
     QVERIFY(!menu.isVisible());
     QCOMPARE(int(state().Stap), 1);
-    houdVast(*les, 0);  // the menu's last poll still answers with s2: the lesson catches up
+    arduino.houdVast(*les, 0);  // the menu's last poll still answers with s2: the lesson catches up
 
     int vragen = 0, namen = 0;
     omgeving.basis.dialogs->onMessage = [&](const fake::FakeDialogs::Shown& m) {
@@ -110,23 +60,23 @@ class Les2Arduino : public QObject {
     while (les->isVisible()) {
       const int stap = state().Stap;
       QVERIFY2(stap <= 30, "the lesson does not end");
-      arduino->pump();
+      arduino.bord->pump();
       const TabelPagina p = tabelOpPagina(stap);
       const int n = gegevens(p.schakeling).schakelaars;
       const bool interactief = waarheidstabelConfig().timerStappen.count(stap) > 0;
-      if (!interactief) QCOMPARE(arduino->outputs(), 0);
+      if (!interactief) QCOMPARE(arduino.bord->outputs(), 0);
       if (p.weergave == Weergave::Voorspellen)
         for (int rij = 1; rij <= aantalRijen(n); ++rij)
           for (int klik = 0; klik <= int(uitgangInRij(p.schakeling, rij - 1)); ++klik)
             les->celKlik(Waarheidstabel::celIndex(rij, n + 1));
       for (int rij = 0; interactief && rij < aantalRijen(n); ++rij) {
-        houdVast(*les, knoppenVanRij(n, rij));
+        arduino.houdVast(*les, lestest::knoppenVanRij(n, rij));
         if (QTest::currentTestFailed()) return;
         const QString waar = QStringLiteral("step %1, row %2").arg(stap).arg(rij);
-        QVERIFY2(arduino->outputs() == (uitgangInRij(p.schakeling, rij) ? 1 : 0), qPrintable(waar));
+        QVERIFY2(arduino.bord->outputs() == (uitgangInRij(p.schakeling, rij) ? 1 : 0), qPrintable(waar));
       }
       if (interactief) {
-        houdVast(*les, 0);
+        arduino.houdVast(*les, 0);
         QVERIFY2(les->voortgang(stap).vol(), qPrintable(QString::number(stap)));
       }
       if (p.weergave == Weergave::Raden)
@@ -141,8 +91,8 @@ class Les2Arduino : public QObject {
     QCOMPARE(vragen, 3);
     QCOMPARE(namen, 2);
     QVERIFY(state().InterfaceGebruikt);
-    arduino->pump();
-    QCOMPARE(arduino->outputs(), 0);
+    arduino.bord->pump();
+    QCOMPARE(arduino.bord->outputs(), 0);
   }
 };
 

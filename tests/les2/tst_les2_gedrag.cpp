@@ -14,14 +14,6 @@ constexpr std::int32_t kRijKleur = 0x80FFFF;  // the lit row
 constexpr std::int32_t kLedKleur = 0x0000FF;  // an output cell that is 1
 constexpr std::int32_t kGoedKleur = 0x90EE90, kFoutKleur = 0xC0C0FF;
 
-// The switches held, as the buttons' bits (s1 = 1), for a row of a table with n switches.
-int knoppenVanRij(int n, int rij) {
-  int knoppen = 0;
-  for (int k = 1; k <= n; ++k)
-    if (bediendInRij(n, rij, k)) knoppen |= 1 << (k - 1);
-  return knoppen;
-}
-
 int rijVanKnoppen(int n, int knoppen) { return rijVan(n, knoppen & 1, knoppen & 2, knoppen & 4); }
 
 }  // namespace
@@ -140,7 +132,7 @@ class Les2Gedrag : public QObject {
     for (int r = rijen - 2; r >= 1; --r) volgorde.append(r);
     for (int rij : volgorde) {
       if (gezien.size() < rijen) geweigerd(les, les2TabelNietVol(), QStringLiteral("before row %1").arg(rij));
-      for (int knoppen : houd(les, knoppenVanRij(n, rij))) gezien.insert(rijVanKnoppen(n, knoppen));
+      for (int knoppen : houd(les, lestest::knoppenVanRij(n, rij))) gezien.insert(rijVanKnoppen(n, knoppen));
       const QString waar = QStringLiteral("row %1").arg(rij);
       vergelijkTabel(les, gezien, rij, waar);
       if (QTest::currentTestFailed()) return;
