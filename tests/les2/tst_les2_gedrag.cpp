@@ -259,10 +259,11 @@ class Les2Gedrag : public QObject {
                       Waarheidstabel::kTabelPaneel})
       les.celKlik(index);
     QCOMPARE(les.voortgang(20).voorspelling(0), -1);
-    // Predicted: 1, 1, 0, 0 (the second row wrong: NIET s1 EN NIET s2 is 1, 0, 0, 0).
+    // Predicted: 1, 1, 0, 0 (the second row wrong: NIET s1 EN NIET s2 is 1, 0, 0, 0), the
+    // cells clicked with the mouse.
     const QList<int> klikken = {2, 2, 1, 1};
     for (int rij = 1; rij <= 4; ++rij)
-      for (int k = 0; k < klikken[rij - 1]; ++k) les.celKlik(Waarheidstabel::celIndex(rij, 3));
+      for (int k = 0; k < klikken[rij - 1]; ++k) QTest::mouseClick(les.cel(rij, 3).widget(), Qt::LeftButton);
     QCOMPARE(les.cel(1, 3).Caption(), QStringLiteral("1"));
     QCOMPARE(les.cel(3, 3).Caption(), QStringLiteral("0"));
     QCOMPARE(lestest::uitgangKolom(les), QStringLiteral("1---"));  // the rest position, now checked
@@ -347,6 +348,35 @@ class Les2Gedrag : public QObject {
       QVERIFY2(tekst.contains(QStringLiteral("F%1").arg(n)), qPrintable(tekst));
       QVERIFY2(!tekst.contains(QStringLiteral("F%1").arg(n + 1)), qPrintable(tekst));
     }
+  }
+
+  // A mouse press on a picture (the page or the circuit) copies the page's lines.
+  void plaatjeKopieertTekst_data() {
+    QTest::addColumn<int>("vak");
+    QTest::newRow("page box") << 3;
+    QTest::newRow("circuit") << 2;
+  }
+  void plaatjeKopieertTekst() {
+    QFETCH(int, vak);
+    Waarheidstabel& les = lestest::toonLes2(8);
+    QCOMPARE(omgeving.basis.clipboard->text, QString());
+    QTest::mousePress(les.plaatjes()(vak).widget(), Qt::LeftButton);
+    QCOMPARE(omgeving.basis.clipboard->text, les2Zinnen(8).join('\r') + '\r');
+  }
+
+  // The name buttons light up under the pointer and go back when it moves on.
+  void naamKnoppenOnderDeMuis() {
+    Waarheidstabel& les = lestest::toonLes2(17);
+    auto& knoppen = les.knoppen();
+    knoppen.events().MouseMove(5, 0, 0, 0, 0);
+    QCOMPARE(knoppen(5).BackColor(), KleurKnopOnderMuis);
+    knoppen.events().MouseMove(6, 0, 0, 0, 0);
+    QCOMPARE(knoppen(5).BackColor(), KleurKnopNormaal);
+    QCOMPARE(knoppen(6).BackColor(), KleurKnopOnderMuis);
+    QCOMPARE(int(state().KnopOnderMuis), 6);
+    les.panelen().events().MouseMove(Waarheidstabel::kRaadPaneel, 0, 0, 0, 0);
+    QCOMPARE(knoppen(6).BackColor(), KleurKnopNormaal);
+    QCOMPARE(int(state().KnopOnderMuis), 0);
   }
 
   void voettekstEnOverdracht() {

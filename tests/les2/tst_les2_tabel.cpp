@@ -154,6 +154,16 @@ class Les2Tabel : public QObject {
     QCOMPARE(c.timerStappen, (std::set<int>{7, 8, 9, 10, 11, 12, 14, 15, 17, 18, 20, 21, 23, 25}));
     QCOMPARE(c.aantalPaginas, 29);
     QCOMPARE(c.overdrachtStap, 30);
+    QCOMPARE(c.lesNummer, 2);
+    QCOMPARE(c.leesVoorKnop, 13);
+    QCOMPARE(c.paginaVak, 3);
+    QCOMPARE(c.voettekstPaneel, 130);
+    QCOMPARE(c.statusPaneel, 129);
+    QCOMPARE(c.formGeschaald, 4);
+    QVERIFY(c.weigert640);
+    QCOMPARE(c.randFactor, BorderBySchaalY);
+    QVERIFY(c.kopieerBijIndrukken);
+    QVERIFY(!c.alleZinnenLeeg);
     // A circuit to name must have a name among the buttons.
     for (int stap : interactief)
       if (tabelOpPagina(stap).weergave == Weergave::Raden)
