@@ -1,6 +1,7 @@
 // The rules of lesson 2's tables without a window: the order of the rows, the outputs of its
 // circuits against their formulas, the picture names, and what counts as a full table.
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 
 #include "lessons/les2/les2schakelingen.h"
@@ -139,6 +140,30 @@ class Les2Tabel : public QObject {
     QVERIFY(!t.allesVoorspeld());
     t.voorspel(3);
     QVERIFY(t.allesVoorspeld());
+  }
+
+  // Each page prints every line it stores, once, and no line it does not have; the help and
+  // the narration see the same lines.
+  void paginaTekstenKloppen_data() {
+    QTest::addColumn<int>("stap");
+    for (int stap = 1; stap <= kLes2Paginas; ++stap) QTest::addRow("step %d", stap) << stap;
+  }
+  void paginaTekstenKloppen() {
+    QFETCH(int, stap);
+    const PaginaTekst p = les2Pagina(stap);
+    QList<int> gedrukt;
+    for (const Afdruk& a : p.afdruk) {
+      if (a.soort == Afdruk::Soort::LegeRegel || a.soort == Afdruk::Soort::Omlaag) continue;
+      gedrukt.append(a.zin);
+      if (a.soort == Afdruk::Soort::Paar) gedrukt.append(a.tweede);
+    }
+    std::sort(gedrukt.begin(), gedrukt.end());
+    QList<int> alle;
+    for (int i = 1; i <= p.zinnen.size(); ++i) alle.append(i);
+    QCOMPARE(gedrukt, alle);
+    QVERIFY(p.zinnen.size() <= 15);  // the page builder empties lines 1 to 15 only
+    for (const QString& zin : p.zinnen) QVERIFY2(!zin.trimmed().isEmpty(), qPrintable(QString::number(stap)));
+    QVERIFY(!les2HelpTekst(stap).isEmpty());
   }
 
   // The pages where the switches fill a table are exactly the steps with polling and F-keys.
