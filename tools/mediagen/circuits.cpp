@@ -2,9 +2,6 @@
 
 #include <QColor>
 
-#include <algorithm>
-#include <tuple>
-
 namespace kwil::media {
 namespace {
 
@@ -114,75 +111,6 @@ Circuit menuCircuit(int lesson) {
   return c;
 }
 
-// The truth-table circuits: contacts in series and in parallel, built as nested blocks, above
-// resistor R1 and LED E1, between +12 V and 0.
-struct Block {
-  QString name;            // a contact's switch; empty for a group
-  bool breaks = false;     // a break contact
-  bool parallel = false;   // a group side by side instead of one below the other
-  QList<Block> parts;
-};
-
-Block makes(const QString& name) { return {name, false, false, {}}; }
-Block breaks(const QString& name) { return {name, true, false, {}}; }
-Block series(const QList<Block>& parts) { return {{}, false, false, parts}; }
-Block sideBySide(const QList<Block>& parts) { return {{}, false, true, parts}; }
-
-constexpr double kContact = 50, kLeafHeight = 60, kLeafWidth = 100, kRail = 12;
-
-QSizeF blockSize(const Block& b) {
-  if (b.parts.isEmpty()) return {kLeafWidth, kLeafHeight};
-  double w = 0, h = 0;
-  for (const Block& part : b.parts) {
-    const QSizeF size = blockSize(part);
-    w = b.parallel ? w + size.width() : std::max(w, size.width());
-    h = b.parallel ? std::max(h, size.height()) : h + size.height();
-  }
-  return {w, b.parallel ? h + 2 * kRail : h};
-}
-
-// Lays the block out with its top at (x, top), stretched to `height`; it ends at (x, top + height).
-void placeBlock(const Block& b, double x, double top, double height, QList<Part>& parts) {
-  if (b.parts.isEmpty()) {
-    const QPointF from(x, top), to(x, top + kContact);
-    parts.append(b.breaks ? breaking(from, to, b.name) : make(from, to, b.name));
-    if (height > kContact) parts.append(wire(to, {x, top + height}));
-    return;
-  }
-  if (!b.parallel) {
-    double y = top;
-    for (qsizetype i = 0; i < b.parts.size(); ++i) {
-      const double h = i + 1 < b.parts.size() ? blockSize(b.parts[i]).height() : top + height - y;
-      placeBlock(b.parts[i], x, y, h, parts);
-      y += h;
-    }
-    return;
-  }
-  const double upper = top + kRail, lower = top + height - kRail;
-  parts.append(wire({x, top}, {x, upper}));
-  double left = x - blockSize(b).width() / 2;
-  for (const Block& part : b.parts) {
-    const double cx = left + blockSize(part).width() / 2;
-    if (cx != x) parts << wire({x, upper}, {cx, upper}) << wire({cx, lower}, {x, lower});
-    placeBlock(part, cx, upper, lower - upper, parts);
-    left += blockSize(part).width();
-  }
-  parts.append(wire({x, lower}, {x, top + height}));
-}
-
-Circuit truthTableCircuit(const Block& switches) {
-  const QSizeF size = blockSize(switches);
-  const double x = 30 + size.width() / 2, top = 42, resistorTop = top + size.height() + 10;
-  const double ledTop = resistorTop + 48, zero = ledTop + 54;
-  Circuit c = circuit(QSize(int(size.width() + 80), int(zero + 28)), {{{x, 30}, "+12 V", true}, {{x, zero}, "0", false}});
-  c.parts = {wire({x, 30}, {x, top})};
-  placeBlock(switches, x, top, size.height(), c.parts);
-  c.parts << wire({x, top + size.height()}, {x, resistorTop}) << resistor({x, resistorTop}, {x, resistorTop + 40}, "R1")
-          << wire({x, resistorTop + 40}, {x, ledTop}) << led({x, ledTop}, {x, ledTop + 42}, "E1")
-          << wire({x, ledTop + 42}, {x, zero});
-  return c;
-}
-
 CircuitFamily family(const Circuit& circuit, const QString& prefix, const QStringList& switches,
                      const QString& extension = ".bmp") {
   return {circuit, statesNamed(prefix, switches, extension)};
@@ -206,23 +134,7 @@ QList<CircuitFamily> makeFamilies() {
         {{"s2"}, "ImgSchemaLedsE1E2E3s1Ons2Bediend.bmp"},
         {{"s1", "s2"}, "ImgSchemaLedsE1E2E3s1s2Bediend.bmp"}}},
   };
-  // Lesson 2's truth tables; the names list the switches in the order of the table's columns.
-  const QStringList one{"s1"}, two{"s1", "s2"}, three{"s1", "s2", "s3"};
-  const QList<std::tuple<Block, const char*, QStringList>> tables = {
-      {series({makes("s1")}), "ImgTabelWel", one},
-      {series({breaks("s1")}), "ImgTabelNiet", one},
-      {series({makes("s1"), makes("s2")}), "ImgTabelEn", two},
-      {sideBySide({makes("s1"), makes("s2")}), "ImgTabelOf", two},
-      {series({makes("s1"), makes("s2"), makes("s3")}), "ImgTabelEn3", three},
-      {sideBySide({makes("s1"), makes("s2"), makes("s3")}), "ImgTabelOf3", three},
-      {sideBySide({series({makes("s1"), makes("s2")}), makes("s3")}), "ImgTabelEnOf", three},
-      {series({makes("s1"), breaks("s2")}), "ImgTabelEnNiet", two},
-      {sideBySide({makes("s1"), makes("s2"), series({makes("s1"), makes("s2")})}), "ImgTabelOfAnders", two},
-      {series({breaks("s1"), breaks("s2")}), "ImgTabelNietNiet", two},
-      {series({makes("s1"), sideBySide({makes("s2"), makes("s3")})}), "ImgTabelAlarm", three},
-      {series({makes("s1"), makes("s2"), breaks("s3")}), "ImgTabelPers", three},
-  };
-  for (const auto& [switches, prefix, names] : tables) families.append(family(truthTableCircuit(switches), prefix, names));
+  families.append(truthTableFamilies());
   for (int lesson = 1; lesson <= 5; ++lesson) {
     const QString n = QString::number(lesson);
     families.append({menuCircuit(lesson),
