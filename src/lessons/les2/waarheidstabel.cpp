@@ -7,8 +7,6 @@
 namespace kwil {
 
 namespace {
-constexpr std::int32_t kWit = 0xFFFFFF;
-constexpr std::int32_t kKopKleur = 0xC0FFFF;      // pale yellow, as name plates
 constexpr std::int32_t kOndergrondKleur = 0xF5D5BA;
 constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
 

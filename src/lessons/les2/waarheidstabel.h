@@ -32,6 +32,8 @@ class Waarheidstabel : public LessonWindow {
   static constexpr int kPlaatjePaneel = 14;  // the circuit's frame, holding PictureBox(2)
   static constexpr int kRaadPaneel = 15;    // the unknown circuit's frame with the name buttons
   static constexpr int kEersteNaamKnop = 5;  // Command 5 to 8: WEL, NIET, EN, OF
+  static constexpr std::int32_t kWit = 0xFFFFFF;
+  static constexpr std::int32_t kKopKleur = 0xC0FFFF;  // pale yellow, as name plates
 
  protected:
   void bouwPagina() override;
@@ -48,6 +50,7 @@ class Waarheidstabel : public LessonWindow {
  private:
   void maakTabel();
   void maakRaadPaneel();
+  void toonStand();  // the grid, the circuit and E1 for the position held
   void tekenTabel();
   void toonSchakeling();
   void zetUitgang();

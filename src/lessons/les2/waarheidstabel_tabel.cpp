@@ -8,9 +8,7 @@
 namespace kwil {
 
 namespace {
-constexpr std::int32_t kWit = 0xFFFFFF;
 constexpr std::int32_t kZwart = 0x000000;
-constexpr std::int32_t kKopKleur = 0xC0FFFF;       // pale yellow header
 constexpr std::int32_t kRijKleur = 0x80FFFF;       // the present position's row
 constexpr std::int32_t kLedKleur = 0x0000FF;       // an output that is 1: red, as the LEDs
 constexpr std::int32_t kGoedKleur = 0x90EE90;      // a prediction that came true
@@ -29,9 +27,7 @@ void Waarheidstabel::bouwPagina() {
   const int stap = state().Stap;
   huidigeRij_ = -1;
   if (isInteractief()) noteerHuidigeRij();
-  tekenTabel();
-  toonSchakeling();
-  zetUitgang();
+  toonStand();
   drukTekst(les2Pagina(stap));
   if (!les2Werkboekvraag(stap).isEmpty()) startTekenKlok();
 }
@@ -39,6 +35,10 @@ void Waarheidstabel::bouwPagina() {
 void Waarheidstabel::reageer() {
   if (!isInteractief()) return;
   noteerHuidigeRij();
+  toonStand();
+}
+
+void Waarheidstabel::toonStand() {
   tekenTabel();
   toonSchakeling();
   zetUitgang();
@@ -63,9 +63,7 @@ void Waarheidstabel::celKlik(int index) {
   gedaan.voorspel(rij - 1);
   // The last prediction lets the switches check: the position held now is the first checked.
   if (gedaan.allesVoorspeld()) noteerHuidigeRij();
-  tekenTabel();
-  toonSchakeling();
-  zetUitgang();
+  toonStand();
 }
 
 void Waarheidstabel::tekenTabel() {
