@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "lessons/les1/nietenof.h"
+#include "lessons/les2/waarheidstabel.h"
 #include "lessons/les3/logschak.h"
 #include "lessons/les4/formule.h"
 #include "lessons/les5/binstel.h"
@@ -25,6 +26,7 @@ void registerProgramWindows() {
   registreer<Selectie>(WindowId::Selectie);
   registreer<Hoofdmenu>(WindowId::Hoofdmenu);
   registreer<NietEnOf>(WindowId::NietEnOf);
+  registreer<Waarheidstabel>(WindowId::Waarheidstabel);
   registreer<LogSchak>(WindowId::LogSchak);
   registreer<Formule>(WindowId::Formule);
   registreer<Binstel>(WindowId::Binstel);

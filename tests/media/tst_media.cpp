@@ -7,6 +7,8 @@
 #include "les5/les5_omgeving.h"
 #include "lessons/frame/invoer.h"
 #include "lessons/les1/les1teksten.h"
+#include "lessons/les2/les2schakelingen.h"
+#include "lessons/les2/les2teksten.h"
 #include "selection/hoofdmenu.h"
 #include "shared/datafiles.h"
 #include "shared/geluid.h"
@@ -51,12 +53,12 @@ QStringList geluidNamen() {
   return namen;
 }
 
-// The narration Lees voor asks for on every page of lesson 1.
-QStringList les1VoorleesNamen() {
+// The narration Lees voor asks for on every page of a lesson.
+QStringList voorleesNamen(int les, int paginas) {
   QStringList namen;
-  kwil::state().Hoofdstuk = 1;
-  for (int stap = 1; stap <= kwil::nietEnOfConfig().aantalPaginas; ++stap) {
-    kwil::state().Stap = stap;
+  kwil::state().Hoofdstuk = static_cast<std::int16_t>(les);
+  for (int stap = 1; stap <= paginas; ++stap) {
+    kwil::state().Stap = static_cast<std::int16_t>(stap);
     namen.append(kwil::VoorleesBestand(1, 0, 0));
   }
   return namen;
@@ -99,6 +101,19 @@ QStringList les5PlaatjesNamen(kwil::lestest::LesOmgeving& omgeving) {
   QStringList lijst(namen.begin(), namen.end());
   lijst.sort();
   return lijst;
+}
+
+// Every circuit picture lesson 2 shows: its pages' circuits in every position of the switches.
+QStringList les2PlaatjesNamen() {
+  QStringList namen;
+  for (int stap = 1; stap <= kwil::kLes2Paginas; ++stap) {
+    const kwil::TabelPagina p = kwil::tabelOpPagina(stap);
+    if (p.weergave == kwil::Weergave::Geen) continue;
+    for (int rij = 0; rij < kwil::aantalRijen(kwil::gegevens(p.schakeling).schakelaars); ++rij)
+      namen.append("\\Afbeeldingen\\" + kwil::plaatjeInRij(p.schakeling, rij));
+  }
+  namen.removeDuplicates();
+  return namen;
 }
 
 // Every picture lesson 1 loads. The pages are entered from both neighbours on a small and a
@@ -213,7 +228,8 @@ class TestMedia : public QObject {
     QTest::addColumn<QString>("name");
     kwil::lestest::LesOmgeving omgeving;
     omgeving.begin();
-    QStringList names = hoofdmenuNamen() + geluidNamen() + les1VoorleesNamen() + les5VoorleesNamen();
+    QStringList names = hoofdmenuNamen() + geluidNamen() + voorleesNamen(1, kwil::nietEnOfConfig().aantalPaginas) +
+                        voorleesNamen(2, kwil::kLes2Paginas) + les2PlaatjesNamen() + les5VoorleesNamen();
     omgeving.end();
     const QStringList pictures = les1PlaatjesNamen(omgeving);
     const QStringList les5 = les5PlaatjesNamen(omgeving);
@@ -306,6 +322,32 @@ class TestMedia : public QObject {
       QVERIFY2(seriesNeighbour(circuit, *led, led->from) == PartKind::Resistor ||
                    seriesNeighbour(circuit, *led, led->to) == PartKind::Resistor,
                qPrintable(led->label));
+  }
+
+  // Lesson 2 fills its tables from its own description of each circuit; the drawing must
+  // light E1 in exactly the rows where that table has a 1.
+  void truthTableCircuitsLightE1AsTheLessonSays_data() {
+    QTest::addColumn<int>("schakeling");
+    for (int s = 0; s <= static_cast<int>(kwil::Schakeling::Pers); ++s)
+      QTest::newRow(kwil::gegevens(static_cast<kwil::Schakeling>(s)).plaatje) << s;
+  }
+  void truthTableCircuitsLightE1AsTheLessonSays() {
+    QFETCH(int, schakeling);
+    const auto s = static_cast<kwil::Schakeling>(schakeling);
+    const CircuitFamily& family = familyOf(kwil::plaatjeInRij(s, 0));
+    const int n = kwil::gegevens(s).schakelaars;
+    QCOMPARE(family.states.size(), kwil::aantalRijen(n));
+    for (int rij = 0; rij < kwil::aantalRijen(n); ++rij) {
+      QSet<QString> operated;
+      for (int k = 1; k <= n; ++k)
+        if (kwil::bediendInRij(n, rij, k)) operated.insert(QString("s%1").arg(k));
+      const bool lit = liveLabels(family.circuit, operated).contains("E1");
+      QVERIFY2(lit == kwil::uitgangInRij(s, rij), qPrintable(kwil::plaatjeInRij(s, rij)));
+      bool named = false;
+      for (const CircuitState& state : family.states)
+        named = named || (state.operated == operated && state.fileName == kwil::plaatjeInRij(s, rij));
+      QVERIFY2(named, qPrintable(kwil::plaatjeInRij(s, rij) + " is not the drawing of that position"));
+    }
   }
 
   // A drawing change shows up here; after an intended change, run the test with

@@ -123,6 +123,7 @@ QList<CircuitFamily> makeFamilies() {
         {{"s2"}, "ImgSchemaLedsE1E2E3s1Ons2Bediend.bmp"},
         {{"s1", "s2"}, "ImgSchemaLedsE1E2E3s1s2Bediend.bmp"}}},
   };
+  families.append(truthTableFamilies());
   for (int lesson = 1; lesson <= 5; ++lesson) {
     const QString n = QString::number(lesson);
     families.append({menuCircuit(lesson),

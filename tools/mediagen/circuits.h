@@ -21,6 +21,9 @@ struct CircuitFamily {
 
 const QList<CircuitFamily>& circuitFamilies();
 
+// The truth-table lesson's circuits (truthtables.cpp).
+QList<CircuitFamily> truthTableFamilies();
+
 // The usual names: prefix + "Onbediend", or prefix + the operated switches + "Bediend"
 // ("S1Bediend", "S1S2Bediend"); a circuit with one switch is just "Bediend".
 QList<CircuitState> statesNamed(const QString& prefix, const QStringList& switches, const QString& extension);

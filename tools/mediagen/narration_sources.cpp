@@ -1,6 +1,7 @@
 #include "narration.h"
 
 #include "lessons/les1/les1teksten.h"
+#include "lessons/les2/les2teksten.h"
 #include "lessons/les3/les3teksten.h"
 #include "lessons/les4/les4teksten.h"
 #include "lessons/les5/les5teksten.h"
@@ -22,6 +23,14 @@ QList<NarrationText> les1Teksten() {
   QList<NarrationText> teksten;
   for (int stap = 1; stap <= kLes1Paginas; ++stap)
     teksten.append({QStringLiteral("Hoofdstuk 1/Kwil 1-%1.mp3").arg(stap), spokenText(les1Zinnen(stap, {}))});
+  return teksten;
+}
+
+// Every page of lesson 2, likewise.
+QList<NarrationText> les2Teksten() {
+  QList<NarrationText> teksten;
+  for (int stap = 1; stap <= kLes2Paginas; ++stap)
+    teksten.append({QStringLiteral("Hoofdstuk 2/Kwil 2-%1.mp3").arg(stap), spokenText(les2Zinnen(stap))});
   return teksten;
 }
 
@@ -57,7 +66,7 @@ QList<NarrationText> les5Teksten() {
 // Each lesson and the question banks add one entry here: a function of their own code that
 // returns the texts exactly as the program shows them (never a copy kept here).
 QList<NarrationProvider> narrationProviders() {
-  return {les1Teksten, les3Teksten, les4Teksten, les5Teksten, toetsTeksten};
+  return {les1Teksten, les2Teksten, les3Teksten, les4Teksten, les5Teksten, toetsTeksten};
 }
 
 }  // namespace kwil::media
