@@ -13,4 +13,4 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-rec
   fonts-comic-neue fonts-dejavu-core \
   espeak-ng lame \
   pulseaudio xvfb xauth poppler-utils \
-  openbox metacity xdotool x11-utils >/dev/null
+  openbox metacity xdotool x11-utils imagemagick >/dev/null
