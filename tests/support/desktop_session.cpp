@@ -66,6 +66,12 @@ bool DesktopSession::start(const QString& windowManager, const QSize& screen) {
     return false;
   }
   display_ = QStringLiteral(":") + QString::fromLatin1(said.trimmed());
+  // Clients may still be turned away for a moment after the server has named its display.
+  const bool open = QTest::qWaitFor([&] { return accepts(); }, kStartTimeoutMs);
+  if (!open) {
+    error_ = QStringLiteral("Xvfb on %1 takes no clients").arg(display_);
+    return false;
+  }
 
   manager_.setProcessEnvironment(clientEnvironment(display_));
   manager_.setProcessChannelMode(QProcess::MergedChannels);
@@ -83,6 +89,13 @@ bool DesktopSession::start(const QString& windowManager, const QSize& screen) {
     return false;
   }
   return true;
+}
+
+bool DesktopSession::accepts() {
+  QProcess p;
+  p.setProcessEnvironment(clientEnvironment(display_));
+  p.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-len"), QStringLiteral("0")});
+  return p.waitForFinished(5000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 QByteArray DesktopSession::run(const QString& program, const QStringList& arguments, int timeoutMs) {
@@ -120,6 +133,7 @@ ProgramRun::ProgramRun(DesktopSession& session, const QString& executable, const
   process_.setProcessChannelMode(QProcess::MergedChannels);
   process_.setWorkingDirectory(QFileInfo(executable).absolutePath());
   process_.start(executable, {});
+  process_.waitForStarted(10000);
 }
 
 ProgramRun::~ProgramRun() { stopProcess(process_); }

@@ -36,6 +36,8 @@ class DesktopSession {
   QString display() const { return display_; }
   QSize screenSize() const { return screen_; }
 
+  // Whether the server takes a client now.
+  bool accepts();
   // Runs an X client on this display and waits for it; its standard output.
   QByteArray run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
   // The whole screen as a picture.
