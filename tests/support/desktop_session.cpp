@@ -75,20 +75,24 @@ bool DesktopSession::start(const QString& windowManager, const QSize& screen) {
 
   manager_.setProcessEnvironment(clientEnvironment(display_));
   manager_.setProcessChannelMode(QProcess::MergedChannels);
-  manager_.start(windowManager, {});
-  // The manager has taken over once it names its supporting window on the root window.
-  const bool managing = QTest::qWaitFor(
-      [&] {
-        if (manager_.state() == QProcess::NotRunning) return true;
-        return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-            .contains("window id");
-      },
-      kStartTimeoutMs);
-  if (!managing || manager_.state() != QProcess::Running) {
-    error_ = windowManager + QStringLiteral(" did not start: ") + QString::fromLocal8Bit(manager_.readAll());
-    return false;
+  // The manager has taken over once it names its supporting window on the root window. One
+  // that gives up at its start on a busy machine is started again.
+  QByteArray managerSaid;
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    manager_.start(windowManager, {});
+    const bool managing = QTest::qWaitFor(
+        [&] {
+          if (manager_.state() == QProcess::NotRunning) return true;
+          return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+              .contains("window id");
+        },
+        kStartTimeoutMs);
+    managerSaid += manager_.readAll();
+    if (managing && manager_.state() == QProcess::Running) return true;
+    stopProcess(manager_);
   }
-  return true;
+  error_ = windowManager + QStringLiteral(" did not start: ") + QString::fromLocal8Bit(managerSaid);
+  return false;
 }
 
 bool DesktopSession::accepts() {
