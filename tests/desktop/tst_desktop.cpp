@@ -198,6 +198,7 @@ class TestDesktop : public QObject {
 
   void logIn() {
     QVERIFY(wachtOpEindeStart());
+    QVERIFY(wachtOp(Venster::Selectie, QStringLiteral("before login")));
     klikRegel(plek::kSelectieLijst, 1, QStringLiteral("class"));
     QTest::qWait(300);
     klikRegel(plek::kSelectieLijst, 1, QStringLiteral("pupil"));
@@ -286,8 +287,8 @@ class TestDesktop : public QObject {
     }
   }
 
-  // One tap of F12 is one iCP12 search; F1 held stands in for push button s1; the teacher
-  // module's lists act on the line clicked.
+  // A pupil registers by keyboard; one tap of F12 is one iCP12 search; F1 held stands in for
+  // push button s1; the teacher module's lists act on the line clicked.
   void keysAndListsByRealEvents_data() { windowManagers(); }
   void keysAndListsByRealEvents() {
     QFETCH(QString, manager);
@@ -295,6 +296,19 @@ class TestDesktop : public QObject {
     const QString db = maakDatabase(manager + QStringLiteral(".db"));
     startProgram(db);
     QVERIFY(wachtOp(Venster::Selectie, QStringLiteral("start")));
+
+    // A new pupil registers: a class that is not in the list yet, then the three names.
+    QVERIFY(wachtOpEindeStart());
+    program_->click(plek::kKlasNietInLijst.x(), plek::kKlasNietInLijst.y());
+    QTest::qWait(500);
+    for (const QString& invoer : {QStringLiteral("4D"), QStringLiteral("Sem"), QStringLiteral("de"), QStringLiteral("Vries")}) {
+      program_->type(invoer);
+      program_->key(QStringLiteral("Return"));
+      QTest::qWait(300);
+    }
+    QVERIFY(beantwoordMelding(QStringLiteral("registered")));  // "Je gegevens zijn toegevoegd."
+    QCOMPARE(dbtest::query(db, QStringLiteral("SELECT voornaam, tussenvoegsel, achternaam FROM leerlingen WHERE klas = '4D'")),
+             (QList<QVariantList>{{QStringLiteral("Sem"), QStringLiteral("de"), QStringLiteral("Vries")}}));
     logIn();
     if (QTest::currentTestFailed()) return;
     program_->click(plek::kMenuLes1.x(), plek::kMenuLes1.y());
@@ -336,7 +350,7 @@ class TestDesktop : public QObject {
     program_->click(plek::kVerwijderen.x(), plek::kVerwijderen.y());
     QVERIFY(beantwoordMelding(QStringLiteral("delete question")));
     const QList<QVariantList> over = dbtest::query(db, QStringLiteral("SELECT achternaam FROM leerlingen ORDER BY id"));
-    QCOMPARE(over, (QList<QVariantList>{{QStringLiteral("Dijk")}, {QStringLiteral("Bakker")}}));
+    QCOMPARE(over, (QList<QVariantList>{{QStringLiteral("Dijk")}, {QStringLiteral("Bakker")}, {QStringLiteral("Vries")}}));
 
     program_->click(plek::kLeraarHoofdmenu.x(), plek::kLeraarHoofdmenu.y());
     QVERIFY(wachtOp(Venster::Selectie, QStringLiteral("back from the teacher module")));
