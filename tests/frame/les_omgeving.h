@@ -3,7 +3,10 @@
 // (optionally) pictures, a parallel-port interface with no button pressed, and the main menu
 // and the test window registered as plain windows.
 #include <QtTest>
+#include <initializer_list>
+#include <memory>
 
+#include "lessons/frame/lessonwindow.h"
 #include "platform/endprogram.h"
 #include "shared/kwilstate.h"
 #include "shared/windows.h"
@@ -31,5 +34,35 @@ class LesOmgeving : public programmatest::ProgrammaOmgeving {
     registreerNepVensters({WindowId::Hoofdmenu, WindowId::Toetsen});
   }
 };
+
+// Lesson window Les of chapter `hoofdstuk` registered under `id` and shown on page `stap`.
+template <class Les>
+Les& toonLes(WindowId id, int hoofdstuk, int stap) {
+  state().Hoofdstuk = hoofdstuk;
+  state().Stap = stap;
+  registerWindow(id, [] { return std::make_unique<Les>(); });
+  auto* les = windowAs<Les>(id);
+  les->Show();
+  return *les;
+}
+
+// The panels among `lijsten` that are visible, in that order.
+inline QList<int> zichtbarePanelen(LessonWindow& les, std::initializer_list<int> lijsten) {
+  QList<int> uit;
+  for (int p : lijsten)
+    if (les.panelen()(p).Visible()) uit.append(p);
+  return uit;
+}
+
+// Yes to every workbook question; vragen counts them.
+inline void jaOpElkeVraag(fake::FakeDialogs& dialogen, int& vragen) {
+  vragen = 0;
+  dialogen.onMessage = [&](const fake::FakeDialogs::Shown& m) {
+    if (m.title == QStringLiteral("Vraagje")) {
+      ++vragen;
+      dialogen.answers.push_back(DialogService::Yes);
+    }
+  };
+}
 
 }  // namespace kwil::lestest
