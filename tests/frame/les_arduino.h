@@ -20,6 +20,12 @@ namespace kwil::lestest {
 
 class ArduinoLes {
  public:
+  // The board's buttons held down together, and its outputs afterwards (-1: not looked at).
+  struct Druk {
+    int knoppen;
+    int uitgangen;
+  };
+
   // After the environment's begin(): the board is the only serial port, and the search finds
   // it with sleeps and event pumps that let it answer.
   void begin(programmatest::ProgrammaOmgeving& omgeving) {
@@ -57,6 +63,20 @@ class ArduinoLes {
     }
     QCOMPARE(state().Ingangen, knoppen);
     bord->pump();
+  }
+
+  // On the page just turned to: the outputs the page set on entering (-1: not looked at), then
+  // every press in turn with the outputs it leaves.
+  void werkPagina(LessonWindow& les, int bijAankomst, const QList<Druk>& drukken) {
+    const int stap = state().Stap;
+    bord->pump();
+    if (bijAankomst >= 0) QCOMPARE(bord->outputs(), bijAankomst);
+    for (const Druk& druk : drukken) {
+      houdVast(les, druk.knoppen);
+      if (QTest::currentTestFailed()) return;
+      const QString waar = QStringLiteral("step %1, buttons %2").arg(stap).arg(druk.knoppen);
+      if (druk.uitgangen >= 0) QVERIFY2(bord->outputs() == druk.uitgangen, qPrintable(waar));
+    }
   }
 
   std::unique_ptr<sim::ArduinoSim> bord;

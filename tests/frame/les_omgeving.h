@@ -3,6 +3,7 @@
 // (optionally) pictures, a parallel-port interface with no button pressed, and the main menu
 // and the test window registered as plain windows.
 #include <QtTest>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -44,6 +45,18 @@ Les& toonLes(WindowId id, int hoofdstuk, int stap) {
   auto* les = windowAs<Les>(id);
   les->Show();
   return *les;
+}
+
+// Builds the pages after `van` one by one up to `naar` (or down to it), as Verder and Terug
+// build them; `voorElke` runs before each page is built.
+inline void bouwPaginas(LessonWindow& les, int van, int naar, const std::function<void()>& voorElke = {}) {
+  const int richting = naar >= van ? 1 : -1;
+  for (int stap = van; stap != naar;) {
+    stap += richting;
+    if (voorElke) voorElke();
+    state().Stap = stap;
+    les.Plaatstekst();
+  }
 }
 
 // The panels among `lijsten` that are visible, in that order.

@@ -7,16 +7,7 @@
 #include "les1/les1_omgeving.h"
 
 using namespace kwil;
-
-namespace {
-
-// The board's buttons held down together, and its outputs afterwards (-1: not looked at).
-struct Druk {
-  int knoppen;
-  int uitgangen;
-};
-
-}  // namespace
+using Druk = lestest::ArduinoLes::Druk;
 
 class Les1Arduino : public QObject {
   Q_OBJECT
@@ -62,14 +53,8 @@ class Les1Arduino : public QObject {
     while (les.isVisible()) {
       const int stap = state().Stap;
       QVERIFY2(stap <= 34, "the lesson does not end");
-      arduino.bord->pump();
-      if (bijAankomst.contains(stap)) QCOMPARE(arduino.bord->outputs(), bijAankomst.value(stap));
-      for (const Druk& druk : taken.value(stap)) {
-        arduino.houdVast(les, druk.knoppen);
-        if (QTest::currentTestFailed()) return;
-        const QString waar = QStringLiteral("step %1, buttons %2").arg(stap).arg(druk.knoppen);
-        if (druk.uitgangen >= 0) QVERIFY2(arduino.bord->outputs() == druk.uitgangen, qPrintable(waar));
-      }
+      arduino.werkPagina(les, bijAankomst.value(stap, -1), taken.value(stap));
+      if (QTest::currentTestFailed()) return;
       les.Command_Click(1);
       QVERIFY2(state().Stap == stap + 1, qPrintable(QStringLiteral("refused on step %1").arg(stap)));
     }

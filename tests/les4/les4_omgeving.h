@@ -58,12 +58,7 @@ inline QList<int> zichtbareLijsten(Formule& les) {
 // Builds the pages from `van` to `naar` one by one, as Verder and Terug build them.
 inline Formule& bouwVan(int van, int naar) {
   Formule& les = toonLes4(van);
-  const int richting = naar >= van ? 1 : -1;
-  for (int stap = van; stap != naar;) {
-    stap += richting;
-    state().Stap = stap;
-    les.Plaatstekst();
-  }
+  bouwPaginas(les, van, naar);
   return les;
 }
 
