@@ -9,6 +9,7 @@
 
 #include "lessons/frame/lessonwindow.h"
 #include "platform/endprogram.h"
+#include "platform/forms/colors.h"
 #include "shared/kwilstate.h"
 #include "shared/windows.h"
 #include "support/programma_omgeving.h"
@@ -33,6 +34,14 @@ class LesOmgeving : public programmatest::ProgrammaOmgeving {
     state().Hoofdstuk = 1;
     state().Stap = 1;
     registreerNepVensters({WindowId::Hoofdmenu, WindowId::Toetsen});
+  }
+
+  // Verder clicked with the mouse still on it (lit), the sounds played before forgotten.
+  void klikVerderMetMuisErop(LessonWindow& les) {
+    state().KnopOnderMuis = 1;
+    les.knoppen()(1).setBackColor(KleurKnopOnderMuis);
+    geluiden();
+    les.Command_Click(1);
   }
 };
 
