@@ -6,6 +6,7 @@
 
 #include "app/vensters.h"
 #include "frame/les_arduino.h"
+#include "frame/les_omgeving.h"
 #include "lessons/les5/binstel.h"
 #include "selection/database/studentdatabase.h"
 #include "selection/hoofdmenu.h"
@@ -84,11 +85,7 @@ class Les5Arduino : public QObject {
         {30, {bit(1), bit(3), bit(5), bit(7)}},         // 170: no polling on this page
     };
     int vragen = 0;
-    o.basis.dialogs->onMessage = [&](const fake::FakeDialogs::Shown& m) {
-      if (m.title != QStringLiteral("Vraagje")) return;
-      ++vragen;
-      o.basis.dialogs->answers.push_back(DialogService::Yes);
-    };
+    lestest::jaOpElkeVraag(*o.basis.dialogs, &vragen);
     Hoofdmenu& menu = *windowAs<Hoofdmenu>(WindowId::Hoofdmenu);
     menu.Show();
     programmatest::klik(menu.ImageBox(5));

@@ -76,14 +76,13 @@ inline QList<int> zichtbarePanelen(LessonWindow& les, std::initializer_list<int>
   return uit;
 }
 
-// Yes to every workbook question; vragen counts them.
-inline void jaOpElkeVraag(fake::FakeDialogs& dialogen, int& vragen) {
-  vragen = 0;
-  dialogen.onMessage = [&](const fake::FakeDialogs::Shown& m) {
-    if (m.title == QStringLiteral("Vraagje")) {
-      ++vragen;
-      dialogen.answers.push_back(DialogService::Yes);
-    }
+// Yes to every workbook question; `vragen`, when given, counts them from 0.
+inline void jaOpElkeVraag(fake::FakeDialogs& dialogen, int* vragen = nullptr) {
+  if (vragen) *vragen = 0;
+  dialogen.onMessage = [&dialogen, vragen](const fake::FakeDialogs::Shown& m) {
+    if (m.title != QStringLiteral("Vraagje")) return;
+    if (vragen) ++*vragen;
+    dialogen.answers.push_back(DialogService::Yes);
   };
 }
 

@@ -23,7 +23,7 @@ inline void loopLes1MetFToetsen(NietEnOf& les, fake::FakeDialogs& dialogen, int&
   const QMap<int, QList<QList<int>>> taken = {
       {5, {{1}}}, {6, {{3}}}, {10, {{1}}}, {12, {{1}}}, {13, {{1}}}, {16, {{2}}},
       {18, {{1, 2}}}, {20, {{1, 2}}}, {25, {{1}}}, {26, {{1}}}};
-  jaOpElkeVraag(dialogen, vragen);
+  jaOpElkeVraag(dialogen, &vragen);
   while (les.isVisible()) {
     const int stap = state().Stap;
     QVERIFY2(stap <= 34, "the lesson does not end");

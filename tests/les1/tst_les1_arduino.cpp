@@ -45,9 +45,7 @@ class Les1Arduino : public QObject {
         {26, {{1, 5}, {2, 0}, {3, 1}, {0, 4}}},
     };
     const QMap<int, int> bijAankomst = {{26, 4}, {33, 0}};  // LEDs a page sets on entering
-    omgeving.basis.dialogs->onMessage = [this](const fake::FakeDialogs::Shown& m) {
-      if (m.title == QStringLiteral("Vraagje")) omgeving.basis.dialogs->answers.push_back(6);
-    };
+    lestest::jaOpElkeVraag(*omgeving.basis.dialogs);
     NietEnOf& les = lestest::toonLes1(1);
     QVERIFY(!les.timer().Enabled());
     while (les.isVisible()) {

@@ -69,7 +69,7 @@ inline QString uitgangKolom(Waarheidstabel& les) {
 // tried with F1 to F3 on the pages with a table, the predictions clicked, the circuits named,
 // Yes to every workbook question. vragen counts the questions.
 inline void loopLes2MetFToetsen(Waarheidstabel& les, fake::FakeDialogs& dialogen, int& vragen) {
-  jaOpElkeVraag(dialogen, vragen);
+  jaOpElkeVraag(dialogen, &vragen);
   while (les.isVisible()) {
     const int stap = state().Stap;
     QVERIFY2(stap <= 30, "the lesson does not end");

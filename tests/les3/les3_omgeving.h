@@ -62,7 +62,7 @@ inline int standen(int stap) {
 // Walks lesson 3 from the page it shows to the hand-over, every combination of each circuit
 // held with the F keys, Yes to the workbook question. vragen counts the questions.
 inline void loopLes3MetFToetsen(LogSchak& les, fake::FakeDialogs& dialogen, int& vragen) {
-  jaOpElkeVraag(dialogen, vragen);
+  jaOpElkeVraag(dialogen, &vragen);
   while (les.isVisible()) {
     const int stap = state().Stap;
     QVERIFY2(stap <= 31, "the lesson does not end");

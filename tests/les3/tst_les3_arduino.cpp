@@ -31,9 +31,7 @@ class Les3Arduino : public QObject {
   }
 
   void vanHetMenuTotDeToets() {
-    omgeving.basis.dialogs->onMessage = [this](const fake::FakeDialogs::Shown& m) {
-      if (m.title == QStringLiteral("Vraagje")) omgeving.basis.dialogs->answers.push_back(6);
-    };
+    lestest::jaOpElkeVraag(*omgeving.basis.dialogs);
     auto* menu = windowAs<Hoofdmenu>(WindowId::Hoofdmenu);
     menu->Show();
     menu->StartLes(3);
