@@ -2,34 +2,18 @@
 // pseudo-terminal: the real serial driver carries every poll and every write. The board's s4
 // chooses the lesson in the menu, s1 to s3 work every circuit while its LEDs show E, and after
 // the last page the test of lesson 4 is answered and its mark stored with the pupil.
-#include <unistd.h>
-
-#include <QElapsedTimer>
 #include <QtTest>
-#include <memory>
 
-#include "interface/drivers.h"
+#include "frame/les_arduino.h"
 #include "les4/les4_omgeving.h"
-#include "platform/real/termiosserial.h"
-#include "support/arduino_sim.h"
 #include "toetsen/toets_omgeving.h"
 
 using namespace kwil;
 
 namespace {
 
-// Waits (really) until what the board wrote can be read on the program's side.
-void waitForArrival() {
-  QElapsedTimer t;
-  t.start();
-  while (serialPort().InBufferCount() == 0 && t.elapsed() < 1000) ::usleep(200);
-}
-
 // The board's buttons held together (s1 = 1, s2 = 2, s3 = 4) and E1 afterwards.
-struct Druk {
-  int knoppen;
-  int e1;
-};
+using Druk = lestest::ArduinoLes::Druk;
 
 // The ten answers of the test: 1 right, 0 wrong; eight right make an 8.
 const QString kAntwoorden = QStringLiteral("1110111011");
@@ -40,29 +24,19 @@ constexpr int kCijfer = 8;
 class Les4Arduino : public QObject {
   Q_OBJECT
   toetstest::ToetsOmgeving omgeving;
-  std::unique_ptr<sim::ArduinoSim> arduino;
-  bool loslatenNaGezien = false;  // the board lets go of s4 once the program has read it
-
-  // Holds the buttons until the lesson's polling has seen them (a poll reads the reply to the
-  // one before it), then lets the board take in what the page wrote.
-  void houdVast(Formule& les, int knoppen) {
-    arduino->setButtons(knoppen);
-    for (int tik = 0; tik < 4 && state().Ingangen != knoppen; ++tik) {
-      QVERIFY2(les.timer().Enabled(), qPrintable(QStringLiteral("no polling on step %1").arg(state().Stap)));
-      les.timer().fire();
-    }
-    QCOMPARE(state().Ingangen, knoppen);
-    arduino->pump();
-  }
+  lestest::ArduinoLes arduino;
 
   // The menu sees s4 held, waits for its release and opens lesson 4.
   void kiesLes4() {
     Hoofdmenu& menu = *windowAs<Hoofdmenu>(WindowId::Hoofdmenu);
     menu.Show();
-    arduino->setButtons(8);
-    loslatenNaGezien = true;
+    arduino.bord->setButtons(8);
+    // The board lets go of s4 once the program has read it.
+    arduino.voorElkeBeurt = [this] {
+      if (state().Ingangen == 8) arduino.bord->setButtons(0);
+    };
     for (int tik = 0; tik < 4 && menu.isVisible(); ++tik) menu.TijdInterval.fire();
-    loslatenNaGezien = false;
+    arduino.voorElkeBeurt = nullptr;
     QVERIFY(!menu.isVisible());
     QCOMPARE(int(state().Hoofdstuk), 4);
   }
@@ -77,24 +51,12 @@ class Les4Arduino : public QObject {
   void init() {
     omgeving.begin();
     registerWindow(WindowId::Formule, [] { return std::make_unique<Formule>(); });
-    arduino = std::make_unique<sim::ArduinoSim>();
-    qputenv("KWILMORA_COM_PORTS", arduino->slavePath().toLocal8Bit());
-    platform().serialPorts = std::make_unique<TermiosSerialPorts>();
-    auto bordWerkt = [this] {
-      if (loslatenNaGezien && state().Ingangen == 8) arduino->setButtons(0);
-      if (arduino->pump()) waitForArrival();
-    };
-    omgeving.basis.clock->onSleep = [bordWerkt](int) { bordWerkt(); };
-    omgeving.basis.events->onPump = bordWerkt;
-    omgeving.basis.events->runRealEvents = false;  // the test fires the timers itself
-    ZoekArduino();
+    arduino.begin(omgeving);
     QCOMPARE(state().InterfaceSoort, SoortArduino);
   }
   void cleanup() {
-    serialPort().setPortOpen(false);
-    qunsetenv("KWILMORA_COM_PORTS");
+    arduino.end();
     omgeving.end();
-    arduino.reset();
   }
 
   void vanMenuTotCijfer() {
@@ -116,14 +78,8 @@ class Les4Arduino : public QObject {
     while (les.isVisible()) {
       const int stap = state().Stap;
       QVERIFY2(stap <= 23, "the lesson does not end");
-      arduino->pump();
-      if (bijAankomst.contains(stap)) QCOMPARE(arduino->outputs(), bijAankomst.value(stap));
-      for (const Druk& druk : taken.value(stap)) {
-        houdVast(les, druk.knoppen);
-        if (QTest::currentTestFailed()) return;
-        const QString waar = QStringLiteral("step %1, buttons %2").arg(stap).arg(druk.knoppen);
-        QVERIFY2(arduino->outputs() == druk.e1, qPrintable(waar));
-      }
+      arduino.werkPagina(les, bijAankomst.value(stap, -1), taken.value(stap));
+      if (QTest::currentTestFailed()) return;
       if (stap == 14) omgeving.basis.clock->advance(60);  // the workbook questions take a while
       les.Command_Click(1);
       QVERIFY2(state().Stap == stap + 1, qPrintable(QStringLiteral("refused on step %1").arg(stap)));
@@ -132,8 +88,8 @@ class Les4Arduino : public QObject {
     // at s3 + s1 and drops out when everything is let go.
     QCOMPARE(omgeving.keerGespeeld(QStringLiteral("SndRelaisUp.wav")) - relaisVoor, 3);
     QCOMPARE(omgeving.meldingen(), QStringList{});
-    arduino->pump();
-    QCOMPARE(arduino->outputs(), 0);
+    arduino.bord->pump();
+    QCOMPARE(arduino.bord->outputs(), 0);
     QCOMPARE(int(state().LesNummer), 4);
     QVERIFY(existingWindow(WindowId::Toetsen)->isVisible());
 

@@ -2,19 +2,14 @@
 // the real serial driver carries every poll and every write. The pupil builds each byte the
 // pages ask for with the board's push buttons s1 to s5 and with the bit buttons on the
 // screen, the board's LEDs show the byte, and the test at the end stores the lesson-5 mark.
-#include <unistd.h>
-
-#include <QElapsedTimer>
 #include <QtTest>
-#include <memory>
 
 #include "app/vensters.h"
-#include "interface/drivers.h"
+#include "frame/les_arduino.h"
+#include "frame/les_omgeving.h"
 #include "lessons/les5/binstel.h"
-#include "platform/real/termiosserial.h"
 #include "selection/database/studentdatabase.h"
 #include "selection/hoofdmenu.h"
-#include "support/arduino_sim.h"
 #include "support/db_testfiles.h"
 #include "support/programma_omgeving.h"
 #include "toetsen/toets_antwoorden.h"
@@ -24,13 +19,6 @@ using namespace kwil;
 namespace {
 
 const QString kKlas = QStringLiteral("3A");
-
-// Waits (really) until what the board wrote can be read on the program's side.
-void waitForArrival() {
-  QElapsedTimer t;
-  t.start();
-  while (serialPort().InBufferCount() == 0 && t.elapsed() < 1000) ::usleep(200);
-}
 
 // What the pupil does on a page: push buttons pressed and let go (s1 = 1 ... s5 = 16), or a
 // bit button clicked (negative: -(b + 1) for bit b).
@@ -42,30 +30,18 @@ int bit(int b) { return -(b + 1); }
 class Les5Arduino : public QObject {
   Q_OBJECT
   programmatest::ProgrammaOmgeving o;
-  std::unique_ptr<sim::ArduinoSim> arduino;
+  lestest::ArduinoLes arduino;
 
   static Binstel& les() { return *windowAs<Binstel>(WindowId::Binstel); }
 
-  // Holds the buttons until the lesson's polling has seen them (a poll reads the reply to the
-  // one before it), then lets the board take in what the lesson wrote.
-  void houdVast(int knoppen) {
-    arduino->setButtons(knoppen);
-    for (int tik = 0; tik < 4 && state().Ingangen != knoppen; ++tik) {
-      QVERIFY2(les().timer().Enabled(), qPrintable(QStringLiteral("no polling on step %1").arg(state().Stap)));
-      les().timer().fire();
-    }
-    QCOMPARE(state().Ingangen, knoppen);
-    arduino->pump();
-  }
-
   void doe(int handeling) {
     if (handeling > 0) {
-      houdVast(handeling);
+      arduino.houdVast(les(), handeling);
       if (QTest::currentTestFailed()) return;
-      houdVast(0);
+      arduino.houdVast(les(), 0);
     } else {
       les().Command_Click(5 - handeling - 1);
-      arduino->pump();
+      arduino.bord->pump();
     }
   }
 
@@ -84,23 +60,12 @@ class Les5Arduino : public QObject {
         {kKlas, QStringLiteral("Tim"), QStringLiteral(" "), QStringLiteral("Bakker"), QDate(2024, 9, 2), QTime(9, 0)});
     QVERIFY(r.ok());
     registerProgramWindows();
-    arduino = std::make_unique<sim::ArduinoSim>();
-    qputenv("KWILMORA_COM_PORTS", arduino->slavePath().toLocal8Bit());
-    platform().serialPorts = std::make_unique<TermiosSerialPorts>();
-    auto bordWerkt = [this] {
-      if (arduino->pump()) waitForArrival();
-    };
-    o.basis.clock->onSleep = [bordWerkt](int) { bordWerkt(); };
-    o.basis.events->onPump = bordWerkt;
-    o.basis.events->runRealEvents = false;  // the test fires the polling timer itself
-    ZoekArduino();
+    arduino.begin(o);
     QCOMPARE(state().InterfaceSoort, SoortArduino);
   }
   void cleanup() {
-    serialPort().setPortOpen(false);
-    qunsetenv("KWILMORA_COM_PORTS");
+    arduino.end();
     o.end();
-    arduino.reset();
   }
 
   void heleLesTotHetCijfer() {
@@ -120,11 +85,7 @@ class Les5Arduino : public QObject {
         {30, {bit(1), bit(3), bit(5), bit(7)}},         // 170: no polling on this page
     };
     int vragen = 0;
-    o.basis.dialogs->onMessage = [&](const fake::FakeDialogs::Shown& m) {
-      if (m.title != QStringLiteral("Vraagje")) return;
-      ++vragen;
-      o.basis.dialogs->answers.push_back(DialogService::Yes);
-    };
+    lestest::jaOpElkeVraag(*o.basis.dialogs, &vragen);
     Hoofdmenu& menu = *windowAs<Hoofdmenu>(WindowId::Hoofdmenu);
     menu.Show();
     programmatest::klik(menu.ImageBox(5));
@@ -137,8 +98,8 @@ class Les5Arduino : public QObject {
       for (int handeling : taken.value(stap)) {
         doe(handeling);
         if (QTest::currentTestFailed()) return;
-        QVERIFY2(arduino->outputs() == state().Uitgangen,
-                 qPrintable(QStringLiteral("step %1: LEDs %2, byte %3").arg(stap).arg(arduino->outputs()).arg(state().Uitgangen)));
+        QVERIFY2(arduino.bord->outputs() == state().Uitgangen,
+                 qPrintable(QStringLiteral("step %1: LEDs %2, byte %3").arg(stap).arg(arduino.bord->outputs()).arg(state().Uitgangen)));
       }
       les().Command_Click(1);
       QVERIFY2(state().Stap == stap + 1, qPrintable(QStringLiteral("refused on step %1").arg(stap)));
@@ -147,7 +108,7 @@ class Les5Arduino : public QObject {
     QCOMPARE(vragen, 2);  // both workbook pages were left at once
     for (const auto& m : o.basis.dialogs->messages) QCOMPARE(m.title, QStringLiteral("Vraagje"));
     QCOMPARE(state().LesNummer, 5);
-    QCOMPARE(arduino->outputs(), 0);  // page 45 switched the outputs off
+    QCOMPARE(arduino.bord->outputs(), 0);  // page 45 switched the outputs off
 
     Toetsen& toets = *windowAs<Toetsen>(WindowId::Toetsen);
     QVERIFY(toets.isVisible());

@@ -6,21 +6,29 @@
 
 #include <QElapsedTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
-#include "frame/les_omgeving.h"
 #include "interface/drivers.h"
 #include "lessons/frame/lessonwindow.h"
 #include "platform/real/termiosserial.h"
+#include "shared/kwilstate.h"
 #include "support/arduino_sim.h"
+#include "support/programma_omgeving.h"
 
 namespace kwil::lestest {
 
 class ArduinoLes {
  public:
-  // After the lesson environment's begin(): the board is the only serial port, and the search
-  // finds it with sleeps and event pumps that let it answer.
-  void begin(LesOmgeving& omgeving) {
+  // The board's buttons held down together, and its outputs afterwards (-1: not looked at).
+  struct Druk {
+    int knoppen;
+    int uitgangen;
+  };
+
+  // After the environment's begin(): the board is the only serial port, and the search finds
+  // it with sleeps and event pumps that let it answer.
+  void begin(programmatest::ProgrammaOmgeving& omgeving) {
     omgeving_ = &omgeving;
     bord = std::make_unique<sim::ArduinoSim>();
     qputenv("KWILMORA_COM_PORTS", bord->slavePath().toLocal8Bit());
@@ -57,18 +65,35 @@ class ArduinoLes {
     bord->pump();
   }
 
+  // On the page just turned to: the outputs the page set on entering (-1: not looked at), then
+  // every press in turn with the outputs it leaves.
+  void werkPagina(LessonWindow& les, int bijAankomst, const QList<Druk>& drukken) {
+    const int stap = state().Stap;
+    bord->pump();
+    if (bijAankomst >= 0) QCOMPARE(bord->outputs(), bijAankomst);
+    for (const Druk& druk : drukken) {
+      houdVast(les, druk.knoppen);
+      if (QTest::currentTestFailed()) return;
+      const QString waar = QStringLiteral("step %1, buttons %2").arg(stap).arg(druk.knoppen);
+      if (druk.uitgangen >= 0) QVERIFY2(bord->outputs() == druk.uitgangen, qPrintable(waar));
+    }
+  }
+
   std::unique_ptr<sim::ArduinoSim> bord;
+  // Runs before the board's every turn, on a sleep as on an event pump (a button let go ...).
+  std::function<void()> voorElkeBeurt;
 
  private:
   // Waits (really) until what the board wrote can be read on the program's side.
   void bordWerkt() {
+    if (voorElkeBeurt) voorElkeBeurt();
     if (!bord->pump()) return;
     QElapsedTimer t;
     t.start();
     while (serialPort().InBufferCount() == 0 && t.elapsed() < 1000) ::usleep(200);
   }
 
-  LesOmgeving* omgeving_ = nullptr;
+  programmatest::ProgrammaOmgeving* omgeving_ = nullptr;
 };
 
 }  // namespace kwil::lestest

@@ -14,14 +14,7 @@ inline QStringList les1Plaatjes() {
           "ImgSymboolNietEnkpOnbediend.bmp", "ImgSymboolTrafo.bmp", "ImgInterfaceGroot.jpg", "ImgInterfaceKlein.jpg"};
 }
 
-inline NietEnOf& toonLes1(int stap) {
-  state().Hoofdstuk = 1;
-  state().Stap = stap;
-  registerWindow(WindowId::NietEnOf, [] { return std::make_unique<NietEnOf>(); });
-  auto* les = windowAs<NietEnOf>(WindowId::NietEnOf);
-  les->Show();
-  return *les;
-}
+inline NietEnOf& toonLes1(int stap) { return toonLes<NietEnOf>(WindowId::NietEnOf, 1, stap); }
 
 // Walks lesson 1 from the page it shows to the hand-over to the test, the F-keys standing in
 // for the interface (held together, then let go, and the polling sees the release) on the
@@ -30,13 +23,7 @@ inline void loopLes1MetFToetsen(NietEnOf& les, fake::FakeDialogs& dialogen, int&
   const QMap<int, QList<QList<int>>> taken = {
       {5, {{1}}}, {6, {{3}}}, {10, {{1}}}, {12, {{1}}}, {13, {{1}}}, {16, {{2}}},
       {18, {{1, 2}}}, {20, {{1, 2}}}, {25, {{1}}}, {26, {{1}}}};
-  vragen = 0;
-  dialogen.onMessage = [&](const fake::FakeDialogs::Shown& m) {
-    if (m.title == QStringLiteral("Vraagje")) {
-      ++vragen;
-      dialogen.answers.push_back(DialogService::Yes);
-    }
-  };
+  jaOpElkeVraag(dialogen, &vragen);
   while (les.isVisible()) {
     const int stap = state().Stap;
     QVERIFY2(stap <= 34, "the lesson does not end");
@@ -52,11 +39,6 @@ inline void loopLes1MetFToetsen(NietEnOf& les, fake::FakeDialogs& dialogen, int&
 }
 
 // The picture frames of lesson 1 that are visible, in index order.
-inline QList<int> zichtbareLijsten(NietEnOf& les) {
-  QList<int> uit;
-  for (int p : {4, 14, 16, 20, 23, 26})
-    if (les.panelen()(p).Visible()) uit.append(p);
-  return uit;
-}
+inline QList<int> zichtbareLijsten(NietEnOf& les) { return zichtbarePanelen(les, {4, 14, 16, 20, 23, 26}); }
 
 }  // namespace kwil::lestest

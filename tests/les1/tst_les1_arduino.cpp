@@ -1,77 +1,31 @@
 // Lesson 1 walked from its first page to the test with a simulated Arduino on a
 // pseudo-terminal: the real serial driver carries every poll and every write, the board's
 // push buttons work the circuits and its LEDs show what the pages switch on.
-#include <unistd.h>
-
-#include <QElapsedTimer>
 #include <QtTest>
-#include <memory>
 
-#include "interface/drivers.h"
+#include "frame/les_arduino.h"
 #include "les1/les1_omgeving.h"
-#include "platform/real/termiosserial.h"
-#include "support/arduino_sim.h"
 
 using namespace kwil;
-
-namespace {
-
-// Waits (really) until what the board wrote can be read on the program's side.
-void waitForArrival() {
-  QElapsedTimer t;
-  t.start();
-  while (serialPort().InBufferCount() == 0 && t.elapsed() < 1000) ::usleep(200);
-}
-
-// The board's buttons held down together, and its outputs afterwards (-1: not looked at).
-struct Druk {
-  int knoppen;
-  int uitgangen;
-};
-
-}  // namespace
+using Druk = lestest::ArduinoLes::Druk;
 
 class Les1Arduino : public QObject {
   Q_OBJECT
   lestest::LesOmgeving omgeving;
-  std::unique_ptr<sim::ArduinoSim> arduino;
-
-  // Holds the buttons until the lesson's polling has seen them (a poll reads the reply to the
-  // one before it), then lets the board take in what the page wrote.
-  void houdVast(NietEnOf& les, int knoppen) {
-    arduino->setButtons(knoppen);
-    for (int tik = 0; tik < 4 && state().Ingangen != knoppen; ++tik) {
-      QVERIFY2(les.timer().Enabled(), qPrintable(QStringLiteral("no polling on step %1").arg(state().Stap)));
-      les.timer().fire();
-    }
-    QCOMPARE(state().Ingangen, knoppen);
-    arduino->pump();
-  }
+  lestest::ArduinoLes arduino;
 
  private Q_SLOTS:
   void initTestCase() { omgeving.maakProgrammaMap(lestest::les1Plaatjes()); }
 
-  // The board is the only serial port; the search finds it with sleeps that let it answer.
   void init() {
     omgeving.begin();
-    arduino = std::make_unique<sim::ArduinoSim>();
-    qputenv("KWILMORA_COM_PORTS", arduino->slavePath().toLocal8Bit());
-    platform().serialPorts = std::make_unique<TermiosSerialPorts>();
-    auto bordWerkt = [this] {
-      if (arduino->pump()) waitForArrival();
-    };
-    omgeving.basis.clock->onSleep = [bordWerkt](int) { bordWerkt(); };
-    omgeving.basis.events->onPump = bordWerkt;
-    omgeving.basis.events->runRealEvents = false;  // the test fires the polling timer itself
-    ZoekArduino();
+    arduino.begin(omgeving);
     QCOMPARE(state().InterfaceSoort, SoortArduino);
     QCOMPARE(int(state().ComPoort), 1);
   }
   void cleanup() {
-    serialPort().setPortOpen(false);
-    qunsetenv("KWILMORA_COM_PORTS");
+    arduino.end();
     omgeving.end();
-    arduino.reset();
   }
 
   void heleLesMetHetBord() {
@@ -91,22 +45,14 @@ class Les1Arduino : public QObject {
         {26, {{1, 5}, {2, 0}, {3, 1}, {0, 4}}},
     };
     const QMap<int, int> bijAankomst = {{26, 4}, {33, 0}};  // LEDs a page sets on entering
-    omgeving.basis.dialogs->onMessage = [this](const fake::FakeDialogs::Shown& m) {
-      if (m.title == QStringLiteral("Vraagje")) omgeving.basis.dialogs->answers.push_back(6);
-    };
+    lestest::jaOpElkeVraag(*omgeving.basis.dialogs);
     NietEnOf& les = lestest::toonLes1(1);
     QVERIFY(!les.timer().Enabled());
     while (les.isVisible()) {
       const int stap = state().Stap;
       QVERIFY2(stap <= 34, "the lesson does not end");
-      arduino->pump();
-      if (bijAankomst.contains(stap)) QCOMPARE(arduino->outputs(), bijAankomst.value(stap));
-      for (const Druk& druk : taken.value(stap)) {
-        houdVast(les, druk.knoppen);
-        if (QTest::currentTestFailed()) return;
-        const QString waar = QStringLiteral("step %1, buttons %2").arg(stap).arg(druk.knoppen);
-        if (druk.uitgangen >= 0) QVERIFY2(arduino->outputs() == druk.uitgangen, qPrintable(waar));
-      }
+      arduino.werkPagina(les, bijAankomst.value(stap, -1), taken.value(stap));
+      if (QTest::currentTestFailed()) return;
       les.Command_Click(1);
       QVERIFY2(state().Stap == stap + 1, qPrintable(QStringLiteral("refused on step %1").arg(stap)));
     }
@@ -115,7 +61,7 @@ class Les1Arduino : public QObject {
     QVERIFY(existingWindow(WindowId::Toetsen)->isVisible());
     QVERIFY(state().InterfaceGebruikt);
     for (const auto& m : omgeving.basis.dialogs->messages) QCOMPARE(m.title, QStringLiteral("Vraagje"));
-    QVERIFY(arduino->received().contains("7/"));
+    QVERIFY(arduino.bord->received().contains("7/"));
   }
 };
 

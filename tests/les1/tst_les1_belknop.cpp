@@ -12,14 +12,7 @@ class Les1Belknop : public QObject {
   lestest::LesOmgeving omgeving;
 
   // Builds page after page from the page shown to `naar`, as Verder and Terug build them.
-  static void loop(NietEnOf& les, int naar) {
-    const int richting = naar >= state().Stap ? 1 : -1;
-    for (int stap = state().Stap; stap != naar;) {
-      stap += richting;
-      state().Stap = stap;
-      les.Plaatstekst();
-    }
-  }
+  static void loop(NietEnOf& les, int naar) { lestest::bouwPaginas(les, state().Stap, naar); }
 
  private Q_SLOTS:
   void initTestCase() { omgeving.maakProgrammaMap(lestest::les1Plaatjes()); }

@@ -60,10 +60,7 @@ class Les1Gedrag : public QObject {
     QFETCH(QString, weigering);
     NietEnOf& les = lestest::toonLes1(stap);
     state().Voortgang = static_cast<std::int16_t>(voortgang);
-    state().KnopOnderMuis = 1;
-    les.knoppen()(1).setBackColor(KleurKnopOnderMuis);
-    omgeving.geluiden();
-    les.Command_Click(1);
+    omgeving.klikVerderMetMuisErop(les);
     const auto& berichten = omgeving.basis.dialogs->messages;
     if (weigering.isEmpty()) {
       QCOMPARE(state().Stap, stap + 1);

@@ -14,13 +14,7 @@ class Les1Paginas : public QObject {
   // Walks page by page from `van` to `naar` (builds only, as Verder and Terug build).
   NietEnOf& loop(int van, int naar) {
     NietEnOf& les = lestest::toonLes1(van);
-    const int richting = naar >= van ? 1 : -1;
-    for (int stap = van; stap != naar;) {
-      stap += richting;
-      omgeving.uitgangen();
-      state().Stap = stap;
-      les.Plaatstekst();
-    }
+    lestest::bouwPaginas(les, van, naar, [this] { omgeving.uitgangen(); });
     return les;
   }
   static int gevuldeZinnen() {

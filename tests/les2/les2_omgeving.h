@@ -41,14 +41,7 @@ inline int knoppenVanRij(int n, int rij) {
   return knoppen;
 }
 
-inline Waarheidstabel& toonLes2(int stap) {
-  state().Hoofdstuk = 2;
-  state().Stap = stap;
-  registerWindow(WindowId::Waarheidstabel, [] { return std::make_unique<Waarheidstabel>(); });
-  auto* les = windowAs<Waarheidstabel>(WindowId::Waarheidstabel);
-  les->Show();
-  return *les;
-}
+inline Waarheidstabel& toonLes2(int stap) { return toonLes<Waarheidstabel>(WindowId::Waarheidstabel, 2, stap); }
 
 // The switches held on the interface (bit 0 = s1): one tick of the polling, the value taken
 // as an Arduino gives it.
@@ -76,13 +69,7 @@ inline QString uitgangKolom(Waarheidstabel& les) {
 // tried with F1 to F3 on the pages with a table, the predictions clicked, the circuits named,
 // Yes to every workbook question. vragen counts the questions.
 inline void loopLes2MetFToetsen(Waarheidstabel& les, fake::FakeDialogs& dialogen, int& vragen) {
-  vragen = 0;
-  dialogen.onMessage = [&](const fake::FakeDialogs::Shown& m) {
-    if (m.title == QStringLiteral("Vraagje")) {
-      ++vragen;
-      dialogen.answers.push_back(DialogService::Yes);
-    }
-  };
+  jaOpElkeVraag(dialogen, &vragen);
   while (les.isVisible()) {
     const int stap = state().Stap;
     QVERIFY2(stap <= 30, "the lesson does not end");

@@ -3,6 +3,7 @@
 // set, each page is also saved as a picture there, for a person to look at.
 #include <QtTest>
 
+#include "frame/les_beeld.h"
 #include "les2/les2_omgeving.h"
 
 using namespace kwil;
@@ -16,41 +17,29 @@ class Les2Beeld : public QObject {
   void init() { omgeving.begin(); }
   void cleanup() { omgeving.end(); }
 
-  void paginas_data() {
-    QTest::addColumn<QSize>("scherm");
-    QTest::newRow("800x600") << QSize(800, 600);
-    QTest::newRow("1024x768") << QSize(1024, 768);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
-  }
+  void paginas_data() { lestest::schermMaten(); }
   void paginas() {
-    QFETCH(QSize, scherm);
-    omgeving.basis.screen->size = scherm;
+    const lestest::SchermProef scherm(omgeving);
     Waarheidstabel& les = lestest::toonLes2(1);
-    const QString map = qEnvironmentVariable("KWIL_SCREENSHOT_DIR");
-    const QRect venster(0, 0, scherm.width(), scherm.height());
     const QRect tekst = les.panelen()(2).widget()->geometry();
-    for (int stap = 1; stap <= kLes2Paginas; ++stap) {
-      state().Stap = stap;
-      les.Plaatstekst();
+    scherm.elkePagina(les, QStringLiteral("les2"), kLes2Paginas, [&](int stap) {
       // Half the rows tried, so the picture shows a filled table with a row lit.
       if (stap == 20)
         for (int rij = 1; rij <= 4; ++rij) les.celKlik(Waarheidstabel::celIndex(rij, 3));
       lestest::opInterface(les, 1);
       lestest::opInterface(les, 3);
-      les.plaatjes()(3).image() = les.plaatjes()(1).image().copy(0, 0, les.plaatjes()(3).width(), les.plaatjes()(3).height());
+      lestest::vulPlaatje(les, 3);
       QList<QRect> lijsten;
       for (int p : {Waarheidstabel::kTabelPaneel, Waarheidstabel::kPlaatjePaneel, Waarheidstabel::kRaadPaneel}) {
         if (!les.panelen()(p).Visible()) continue;
         const QRect lijst = les.panelen()(p).widget()->geometry();
         const QString waar = QStringLiteral("frame %1 on step %2").arg(p).arg(stap);
-        QVERIFY2(venster.contains(lijst), qPrintable(waar));
+        QVERIFY2(scherm.venster.contains(lijst), qPrintable(waar));
         QVERIFY2(!lijst.intersects(tekst), qPrintable(waar + " covers the text"));
         for (const QRect& ander : lijsten) QVERIFY2(!lijst.intersects(ander), qPrintable(waar + " overlaps"));
         lijsten.append(lijst);
       }
-      if (!map.isEmpty())
-        les.grab().save(QStringLiteral("%1/les2-%2x%3-stap%4.png").arg(map).arg(scherm.width()).arg(scherm.height()).arg(stap));
-    }
+    });
   }
 };
 

@@ -6,14 +6,7 @@
 
 namespace kwil::lestest {
 
-inline LogSchak& toonLes3(int stap) {
-  state().Hoofdstuk = 3;
-  state().Stap = stap;
-  registerWindow(WindowId::LogSchak, [] { return std::make_unique<LogSchak>(); });
-  auto* les = windowAs<LogSchak>(WindowId::LogSchak);
-  les->Show();
-  return *les;
-}
+inline LogSchak& toonLes3(int stap) { return toonLes<LogSchak>(WindowId::LogSchak, 3, stap); }
 
 // E1 of each circuit page for combination 0, 1, 2 ... (bit 0 = s1, bit 1 = s2, bit 2 = s3),
 // worked out by hand from what the page says.
@@ -69,13 +62,7 @@ inline int standen(int stap) {
 // Walks lesson 3 from the page it shows to the hand-over, every combination of each circuit
 // held with the F keys, Yes to the workbook question. vragen counts the questions.
 inline void loopLes3MetFToetsen(LogSchak& les, fake::FakeDialogs& dialogen, int& vragen) {
-  vragen = 0;
-  dialogen.onMessage = [&](const fake::FakeDialogs::Shown& m) {
-    if (m.title == QStringLiteral("Vraagje")) {
-      ++vragen;
-      dialogen.answers.push_back(DialogService::Yes);
-    }
-  };
+  jaOpElkeVraag(dialogen, &vragen);
   while (les.isVisible()) {
     const int stap = state().Stap;
     QVERIFY2(stap <= 31, "the lesson does not end");

@@ -2,44 +2,18 @@
 // pseudo-terminal: the real serial driver carries every poll and every write, the board's
 // push buttons work every circuit through all its combinations and its LED E1 shows the
 // circuit's output.
-#include <unistd.h>
-
-#include <QElapsedTimer>
 #include <QtTest>
-#include <memory>
 
-#include "interface/drivers.h"
+#include "frame/les_arduino.h"
 #include "les3/les3_omgeving.h"
-#include "platform/real/termiosserial.h"
 #include "selection/hoofdmenu.h"
-#include "support/arduino_sim.h"
 
 using namespace kwil;
-
-namespace {
-void waitForArrival() {
-  QElapsedTimer t;
-  t.start();
-  while (serialPort().InBufferCount() == 0 && t.elapsed() < 1000) ::usleep(200);
-}
-}  // namespace
 
 class Les3Arduino : public QObject {
   Q_OBJECT
   lestest::LesOmgeving omgeving;
-  std::unique_ptr<sim::ArduinoSim> arduino;
-
-  // Holds the buttons until the lesson's polling has seen them, then lets the board take in
-  // what the page wrote.
-  void houdVast(LogSchak& les, int knoppen) {
-    arduino->setButtons(knoppen);
-    for (int tik = 0; tik < 4 && state().Ingangen != knoppen; ++tik) {
-      QVERIFY2(les.timer().Enabled(), qPrintable(QStringLiteral("no polling on step %1").arg(state().Stap)));
-      les.timer().fire();
-    }
-    QCOMPARE(state().Ingangen, knoppen);
-    arduino->pump();
-  }
+  lestest::ArduinoLes arduino;
 
  private Q_SLOTS:
   void initTestCase() { omgeving.maakProgrammaMap({}); }
@@ -48,29 +22,16 @@ class Les3Arduino : public QObject {
     omgeving.begin();
     registerWindow(WindowId::Hoofdmenu, [] { return std::make_unique<Hoofdmenu>(); });
     registerWindow(WindowId::LogSchak, [] { return std::make_unique<LogSchak>(); });
-    arduino = std::make_unique<sim::ArduinoSim>();
-    qputenv("KWILMORA_COM_PORTS", arduino->slavePath().toLocal8Bit());
-    platform().serialPorts = std::make_unique<TermiosSerialPorts>();
-    auto bordWerkt = [this] {
-      if (arduino->pump()) waitForArrival();
-    };
-    omgeving.basis.clock->onSleep = [bordWerkt](int) { bordWerkt(); };
-    omgeving.basis.events->onPump = bordWerkt;
-    omgeving.basis.events->runRealEvents = false;
-    ZoekArduino();
+    arduino.begin(omgeving);
     QCOMPARE(state().InterfaceSoort, SoortArduino);
   }
   void cleanup() {
-    serialPort().setPortOpen(false);
-    qunsetenv("KWILMORA_COM_PORTS");
+    arduino.end();
     omgeving.end();
-    arduino.reset();
   }
 
   void vanHetMenuTotDeToets() {
-    omgeving.basis.dialogs->onMessage = [this](const fake::FakeDialogs::Shown& m) {
-      if (m.title == QStringLiteral("Vraagje")) omgeving.basis.dialogs->answers.push_back(6);
-    };
+    lestest::jaOpElkeVraag(*omgeving.basis.dialogs);
     auto* menu = windowAs<Hoofdmenu>(WindowId::Hoofdmenu);
     menu->Show();
     menu->StartLes(3);
@@ -86,16 +47,16 @@ class Les3Arduino : public QObject {
       // Every combination, the one at rest last, so the page is left as it was found.
       for (int i = 1; i <= tabel.size(); ++i) {
         const int stand = i % tabel.size();
-        houdVast(*les, stand);
+        arduino.houdVast(*les, stand);
         if (QTest::currentTestFailed()) return;
         const int e1 = tabel.at(stand) == QLatin1Char('1') ? 1 : 0;
-        QVERIFY2(arduino->outputs() == e1, qPrintable(QStringLiteral("step %1, buttons %2").arg(stap).arg(stand)));
+        QVERIFY2(arduino.bord->outputs() == e1, qPrintable(QStringLiteral("step %1, buttons %2").arg(stap).arg(stand)));
         ++combinaties;
       }
       les->Command_Click(1);
       QVERIFY2(state().Stap == stap + 1, qPrintable(QStringLiteral("refused on step %1").arg(stap)));
-      arduino->pump();
-      if (!les3Schakeling(state().Stap)) QCOMPARE(arduino->outputs(), 0);
+      arduino.bord->pump();
+      if (!les3Schakeling(state().Stap)) QCOMPARE(arduino.bord->outputs(), 0);
     }
     QCOMPARE(combinaties, 4 * 11 + 2 + 8 * 5);  // eleven circuits of two inputs, NIET, five of three
     QCOMPARE(state().Stap, 31);

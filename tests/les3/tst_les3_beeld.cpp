@@ -3,6 +3,7 @@
 // a picture there, for a person to look at.
 #include <QtTest>
 
+#include "frame/les_beeld.h"
 #include "les3/les3_omgeving.h"
 
 using namespace kwil;
@@ -16,34 +17,21 @@ class Les3Schermen : public QObject {
   void init() { omgeving.begin(); }
   void cleanup() { omgeving.end(); }
 
-  void paginas_data() {
-    QTest::addColumn<QSize>("scherm");
-    QTest::newRow("640x480") << QSize(640, 480);
-    QTest::newRow("800x600") << QSize(800, 600);
-    QTest::newRow("1024x768") << QSize(1024, 768);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
-  }
+  void paginas_data() { lestest::schermMaten({{640, 480}, {800, 600}, {1024, 768}, {1920, 1080}}); }
   void paginas() {
-    QFETCH(QSize, scherm);
-    omgeving.basis.screen->size = scherm;
+    const lestest::SchermProef scherm(omgeving);
     LogSchak& les = lestest::toonLes3(1);
-    const QString map = qEnvironmentVariable("KWIL_SCREENSHOT_DIR");
-    const QRect venster(0, 0, scherm.width(), scherm.height());
-    for (int stap = 1; stap <= kLes3Paginas; ++stap) {
-      state().Stap = stap;
-      les.Plaatstekst();
-      les.plaatjes()(4).image() = les.plaatjes()(1).image().copy(0, 0, les.plaatjes()(4).width(), les.plaatjes()(4).height());
+    scherm.elkePagina(les, QStringLiteral("les3"), kLes3Paginas, [&](int stap) {
+      lestest::vulPlaatje(les, 4);
       const kwil::Panel& lijst = les.panelen()(3);
       QCOMPARE(lijst.Visible(), les3Beeld(stap) != Les3Beeld::Geen);
       if (lijst.Visible()) {
         const QRect rand = lijst.widget()->geometry();
-        QVERIFY2(venster.contains(rand), qPrintable(QStringLiteral("drawing on step %1").arg(stap)));
+        QVERIFY2(scherm.venster.contains(rand), qPrintable(QStringLiteral("drawing on step %1").arg(stap)));
         QVERIFY2(rand.bottom() < les.panelen()(2).widget()->geometry().top(),
                  qPrintable(QStringLiteral("drawing over the text on step %1").arg(stap)));
       }
-      if (!map.isEmpty())
-        les.grab().save(QStringLiteral("%1/les3-%2x%3-stap%4.png").arg(map).arg(scherm.width()).arg(scherm.height()).arg(stap));
-    }
+    });
   }
 };
 

@@ -48,32 +48,17 @@ class Les4Omgeving : public LesOmgeving {
   }
 };
 
-inline Formule& toonLes4(int stap) {
-  state().Hoofdstuk = 4;
-  state().Stap = stap;
-  registerWindow(WindowId::Formule, [] { return std::make_unique<Formule>(); });
-  auto* les = windowAs<Formule>(WindowId::Formule);
-  les->Show();
-  return *les;
-}
+inline Formule& toonLes4(int stap) { return toonLes<Formule>(WindowId::Formule, 4, stap); }
 
 // The picture frames that are visible: circuit (4), gates (9), formula (10), in that order.
 inline QList<int> zichtbareLijsten(Formule& les) {
-  QList<int> uit;
-  for (int p : {Formule::kSchemaLijst, Formule::kPoortLijst, Formule::kFormuleLijst})
-    if (les.panelen()(p).Visible()) uit.append(p);
-  return uit;
+  return zichtbarePanelen(les, {Formule::kSchemaLijst, Formule::kPoortLijst, Formule::kFormuleLijst});
 }
 
 // Builds the pages from `van` to `naar` one by one, as Verder and Terug build them.
 inline Formule& bouwVan(int van, int naar) {
   Formule& les = toonLes4(van);
-  const int richting = naar >= van ? 1 : -1;
-  for (int stap = van; stap != naar;) {
-    stap += richting;
-    state().Stap = stap;
-    les.Plaatstekst();
-  }
+  bouwPaginas(les, van, naar);
   return les;
 }
 

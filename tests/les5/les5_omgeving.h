@@ -10,22 +10,10 @@ inline QStringList les5Plaatjes() {
           "ImgBitBinair.bmp", "ImgBinBitmap.bmp",     "ImgBitBinairInverted.bmp", "ImgCodeTekst.jpg"};
 }
 
-inline Binstel& toonLes5(int stap) {
-  state().Hoofdstuk = 5;
-  state().Stap = stap;
-  registerWindow(WindowId::Binstel, [] { return std::make_unique<Binstel>(); });
-  auto* les = windowAs<Binstel>(WindowId::Binstel);
-  les->Show();
-  return *les;
-}
+inline Binstel& toonLes5(int stap) { return toonLes<Binstel>(WindowId::Binstel, 5, stap); }
 
 // The frames of lesson 5 that are visible, in index order.
-inline QList<int> zichtbareLijsten5(Binstel& les) {
-  QList<int> uit;
-  for (int p : {5, 7, 8, 9, 43, 48, 50})
-    if (les.panelen()(p).Visible()) uit.append(p);
-  return uit;
-}
+inline QList<int> zichtbareLijsten5(Binstel& les) { return zichtbarePanelen(les, {5, 7, 8, 9, 43, 48, 50}); }
 
 // The byte as the bit boxes show it (bit 7 first), e.g. "10011001".
 inline QString bitVakken(Binstel& les) {

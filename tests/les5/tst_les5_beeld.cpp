@@ -3,6 +3,7 @@
 // a picture there, for a person to look at.
 #include <QtTest>
 
+#include "frame/les_beeld.h"
 #include "les5/les5_omgeving.h"
 
 using namespace kwil;
@@ -16,32 +17,20 @@ class Les5Beeld : public QObject {
   void init() { omgeving.begin(); }
   void cleanup() { omgeving.end(); }
 
-  void paginas_data() {
-    QTest::addColumn<QSize>("scherm");
-    QTest::newRow("800x600") << QSize(800, 600);
-    QTest::newRow("1024x768") << QSize(1024, 768);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
-  }
+  void paginas_data() { lestest::schermMaten(); }
   void paginas() {
-    QFETCH(QSize, scherm);
-    omgeving.basis.screen->size = scherm;
+    const lestest::SchermProef scherm(omgeving);
     Binstel& les = lestest::toonLes5(1);
-    const QString map = qEnvironmentVariable("KWIL_SCREENSHOT_DIR");
-    const QRect venster(0, 0, scherm.width(), scherm.height());
     const QRect tekst = les.plaatjes()(3).widget()->geometry();
-    for (int stap = 1; stap <= kLes5Paginas; ++stap) {
-      state().Stap = stap;
-      les.Plaatstekst();
-      les.plaatjes()(3).image() = les.plaatjes()(1).image().copy(0, 0, les.plaatjes()(3).width(), les.plaatjes()(3).height());
+    scherm.elkePagina(les, QStringLiteral("les5"), kLes5Paginas, [&](int stap) {
+      lestest::vulPlaatje(les, 3);
       for (int p : lestest::zichtbareLijsten5(les)) {
         const QRect lijst = les.panelen()(p).widget()->geometry();
         const QString waar = QStringLiteral("frame %1 on step %2").arg(p).arg(stap);
-        QVERIFY2(venster.contains(lijst), qPrintable(waar));
+        QVERIFY2(scherm.venster.contains(lijst), qPrintable(waar));
         QVERIFY2(!lijst.intersects(tekst), qPrintable(waar));
       }
-      if (!map.isEmpty())
-        les.grab().save(QStringLiteral("%1/les5-%2x%3-stap%4.png").arg(map).arg(scherm.width()).arg(scherm.height()).arg(stap));
-    }
+    });
   }
 };
 

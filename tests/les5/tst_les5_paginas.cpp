@@ -34,12 +34,7 @@ class Les5Paginas : public QObject {
   // Walks page by page from `van` to `naar` (builds only, as Verder and Terug build).
   Binstel& loop(int van, int naar) {
     Binstel& les = lestest::toonLes5(van);
-    const int richting = naar >= van ? 1 : -1;
-    for (int stap = van; stap != naar;) {
-      stap += richting;
-      state().Stap = stap;
-      les.Plaatstekst();
-    }
+    lestest::bouwPaginas(les, van, naar);
     return les;
   }
 

@@ -20,10 +20,7 @@ class Les5Poorten : public QObject {
   // The lesson on page `stap` (arrived at from the page before) with the byte `byte`.
   Binstel& op(int stap, int byte) {
     Binstel& les = lestest::toonLes5(1);
-    for (int s = 2; s <= stap; ++s) {
-      state().Stap = s;
-      les.Plaatstekst();
-    }
+    lestest::bouwPaginas(les, 1, stap);
     state().Uitgangen = byte;
     omgeving.geluiden();
     omgeving.basis.dialogs->messages.clear();

@@ -29,6 +29,9 @@ struct FrameIndeling {
   float statusLinks = 300, statusBoven = 462, statusBreedte = 192, statusHoogte = 15;
 };
 
+// Design pixels inside a panel, which places its controls in twips.
+constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }
+
 class LessonWindow : public Form {
   Q_OBJECT
  public:

@@ -12,7 +12,6 @@ constexpr std::int32_t kRuitKleur = 0xFFE0C0;     // their windows
 constexpr std::int32_t kNaambordKleur = 0xC0FFFF;  // pale yellow name plates
 constexpr std::int32_t kBehuizingKleur = 0xC0C0C0;
 constexpr std::int32_t kOndergrondKleur = 0xF5D5BA;
-constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
 
 // The gates of lesson 1, keyed on the new step.
 struct Poort {

@@ -8,7 +8,6 @@ namespace kwil {
 
 namespace {
 constexpr std::int32_t kOndergrondKleur = 0xF5D5BA;
-constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
 
 // The grid on the 640 x 480 design: cells of 52 x 29 with a pixel between them.
 // The shared scaling stops at the first index that does not exist; this lesson's numbering has

@@ -10,7 +10,6 @@ namespace kwil {
 namespace {
 constexpr std::int32_t kWit = 0xFFFFFF;
 constexpr std::int32_t kOndergrondKleur = 0xF5D5BA;
-constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
 constexpr int kBeeldLijst = 3, kBeeldVak = 2;  // the frame and picture box of the drawing
 constexpr int s1 = 3;                          // element of Ingang for s1
 

@@ -13,10 +13,6 @@ constexpr std::int32_t kWit = 0xFFFFFF;
 constexpr std::int32_t kBandKleur = 0xE3BB9B;
 constexpr std::int32_t kTekstKleur = 0x8E4522;
 constexpr int kRelaisGeluid = 9;
-// Design pixels inside a panel, which places its controls in twips.
-constexpr float tw(float pixels) {
-  return pixels * TwipsPerPixel;
-}
 }  // namespace
 
 LessonConfig formuleConfig() {

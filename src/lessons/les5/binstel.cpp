@@ -15,7 +15,6 @@ constexpr std::int32_t kGeel = 0xC0FFFF;
 constexpr std::int32_t kDonker = 0x404040;
 constexpr std::int32_t kBand = 0xE3BB9B;
 const QString kLettertype = QStringLiteral("Comic Sans MS");
-constexpr float tw(float pixels) { return pixels * TwipsPerPixel; }  // design pixels inside a panel
 
 bool isBitKnop(int index) { return index >= 5 && index <= 12; }
 bool isNavigatie(int index) { return (index >= 1 && index <= 4) || index == 13; }
