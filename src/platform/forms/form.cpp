@@ -194,21 +194,25 @@ QMargins Form::decorationsOfAShownForm() const {
 // that called it is not done), so it is held back; the Show that follows makes it current.
 void Form::waitForWindowManager(const QSize& available) {
   constexpr int kLongestWaitMs = 3000;
-  constexpr int kUsualAnswerMs = 300;
+  constexpr int kUsualAnswerMs = 500;
   auto managed = [&] { return windowHandle() && windowHandle()->isExposed(); };
-  auto maximised = [&] { return managed() && frameFillsArea(frameGeometry().size(), available); };
+  // The manager's own word and an inner area that fits, or a frame that fills the area: the
+  // frame's extents can still be those of the unmaximised window for a moment.
+  auto maximised = [&] {
+    return managed() && (frameFillsArea(frameGeometry().size(), available) ||
+                         (maximisedByWindowManager(windowHandle()) && innerFitsArea(size(), available)));
+  };
   waitingForMaximise_ = true;
   waitForWindowSystem(managed, kLongestWaitMs);
   waitForWindowSystem(maximised, kUsualAnswerMs);
   if (managed() && !maximised()) {
     // Asked again now that the manager has taken the window on: a request that reached it
     // before, while the window was being mapped, may have been dropped.
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    setWindowState(windowState() | Qt::WindowMaximized);
+    askToMaximise(windowHandle());
     waitForWindowSystem(maximised, kLongestWaitMs);
   }
   waitingForMaximise_ = false;
-  if (!maximised()) {
+  if (!maximised() && !maximisedByWindowManager(windowHandle())) {
     const QRect frame = frameGeometry();
     const QRect inner = geometry();
     resize(innerSizeOf(available, {inner.left() - frame.left(), inner.top() - frame.top(),
