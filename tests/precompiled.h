@@ -1,0 +1,4 @@
+#pragma once
+// Precompiled once for every test program: Qt and its test library.
+#include <QtTest>
+#include <QtWidgets>
