@@ -101,11 +101,11 @@ void runJobs(const std::vector<std::unique_ptr<Job>>& jobs, int width) {
   };
   startNext = [&] {
     if (next == jobs.size()) return;
-    Job& job = *jobs[next++];
-    runStep(owner, job, "espeak-ng", {"-v", "nl", "-s", "150", "-w", job.wav, "--stdin"}, job.text.text.toUtf8(),
-            [&] {
-              if (!job.failure.isEmpty()) return jobDone();
-              runStep(owner, job, "lame", {"--quiet", "-m", "m", "-b", "64", job.wav, job.mp3}, {}, jobDone);
+    Job* job = jobs[next++].get();
+    runStep(owner, *job, "espeak-ng", {"-v", "nl", "-s", "150", "-w", job->wav, "--stdin"}, job->text.text.toUtf8(),
+            [&owner, &jobDone, job] {
+              if (!job->failure.isEmpty()) return jobDone();
+              runStep(owner, *job, "lame", {"--quiet", "-m", "m", "-b", "64", job->wav, job->mp3}, {}, jobDone);
             });
   };
   for (int i = 0; i < width; ++i) startNext();
