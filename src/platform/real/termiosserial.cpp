@@ -105,20 +105,15 @@ QByteArray TermiosSerialDevice::readAll() {
     const ssize_t n = ::read(fd_, buffer, sizeof buffer);
     if (n > 0) {
       received.append(buffer, n);
-      // Less than asked for: the line had no more. Asking again would only find nothing,
-      // 200 times a second while a lesson polls.
-      if (size_t(n) < sizeof buffer) return received;
       continue;
     }
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) noteError(errno);
     break;
   }
-  // With VMIN = VTIME = 0 a hung-up line reads as "nothing"; poll tells the two apart. A read
-  // that brought something needs no such check: the next one that finds nothing does it.
+  // With VMIN = VTIME = 0 a hung-up line reads as "nothing"; poll tells the two apart.
   pollfd p{fd_, POLLIN, 0};
-  if (received.isEmpty() && healthy_ && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
-    healthy_ = false;
+  if (healthy_ && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) healthy_ = false;
   return received;
 }
 
