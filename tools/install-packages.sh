@@ -5,7 +5,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
 $SUDO apt-get update -qq
 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-  g++ cmake ninja-build pkg-config \
+  g++ lld cmake ninja-build pkg-config \
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev qt6-qpa-plugins \
   libsqlcipher-dev libssl-dev sqlcipher libusb-1.0-0-dev libgif-dev libxcb1-dev \
   qt6-translations-l10n \

@@ -301,6 +301,36 @@ class TestSerialEndToEnd : public QObject {
     QVERIFY2(elapsed >= 6000 && elapsed < 8000, qPrintable(QString::number(elapsed)));
   }
 
+  // One read takes everything that has arrived, however it falls in the driver's buffer, and a
+  // line that hangs up after a read is seen at the next read.
+  void readTakesEverythingThatArrived_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("hangsUp");
+    QTest::newRow("one reply") << 6 << false;
+    QTest::newRow("exactly a buffer") << 512 << false;
+    QTest::newRow("two buffers and a bit") << 1100 << false;
+    QTest::newRow("hangs up after the read") << 6 << true;
+  }
+  void readTakesEverythingThatArrived() {
+    QFETCH(int, size);
+    QFETCH(bool, hangsUp);
+    SilentLine line;
+    auto device = TermiosSerialPorts().open(line.slavePath());
+    QVERIFY(device);
+    QByteArray sent;
+    for (int i = 0; i < size; ++i) sent.append(char('A' + i % 26));
+    line.sendRaw(sent);
+    QVERIFY(QTest::qWaitFor([&] { return device->bytesAvailable() == size; }, 2000));
+    QCOMPARE(device->readAll(), sent);
+    QVERIFY(device->healthy());
+    QCOMPARE(device->readAll(), QByteArray());
+    QVERIFY(device->healthy());
+    if (!hangsUp) return;
+    line.vanish();
+    QCOMPARE(device->readAll(), QByteArray());
+    QVERIFY(!device->healthy());
+  }
+
   // The cost of one poll and one write over the Arduino, as a 5 ms timer pays it.
   void costOfPollAndWrite() {
     findArduino();

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <QThread>
 #include <QtTest>
 
 using namespace kwil::media;
@@ -164,6 +165,36 @@ class TestMediaFormats : public QObject {
     result = generateNarration(dir.path(), changed);
     QCOMPARE(result.spoken, 2);  // one file gone, one text changed
     QCOMPARE(result.unchanged, 0);
+  }
+
+  // A missing program fails every text (more texts than run side by side, so the later ones
+  // start as earlier ones fail), ends without waiting, and leaves no file behind.
+  void narrationFailsWithoutItsPrograms_data() {
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no speech program") << QStringList{} << "espeak-ng";
+    QTest::newRow("no encoder") << QStringList{"espeak-ng"} << "lame";
+  }
+  void narrationFailsWithoutItsPrograms() {
+    QFETCH(QStringList, present);
+    QFETCH(QString, named);
+    QTemporaryDir bin, dir;
+    for (const QString& program : present) {
+      const QString real = QStandardPaths::findExecutable(program);
+      if (real.isEmpty()) QSKIP("espeak-ng missing");
+      QVERIFY(QFile::link(real, bin.filePath(program)));
+    }
+    QList<NarrationText> texts;
+    for (int i = 0; i < 2 * QThread::idealThreadCount() + 1; ++i)
+      texts.append({QStringLiteral("Hoofdstuk 1/Kwil 1-%1.mp3").arg(i + 1), QStringLiteral("Tekst %1.").arg(i + 1)});
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    const NarrationResult result = generateNarration(dir.path(), texts);
+    qputenv("PATH", path);
+    QCOMPARE(result.spoken, 0);
+    QCOMPARE(result.failures.size(), texts.size());
+    for (const QString& failure : result.failures) QVERIFY2(failure.startsWith(named + " kon "), qPrintable(failure));
+    for (const NarrationText& text : texts) QVERIFY(!QFile::exists(dir.filePath(text.fileName)));
   }
 
   void narrationRefusesAnEmptyText() {

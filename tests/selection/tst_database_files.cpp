@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "selection/database/dbkey.h"
+#include "selection/database/dbkeyderivation.h"
 #include "selection/database/studentdatabase.h"
 #include "support/db_testfiles.h"
 
@@ -122,6 +123,8 @@ class TestDatabaseFiles : public QObject {
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("program password") << databaseKey()
                                       << QByteArray("x'd14c88b3b8a2953d4034a8a620bcf7cf23c2cba773230b161302517f061b3c28'");
+    QTest::newRow("program password stretched now")
+        << databaseKeyFor("plonkar") << QByteArray("x'd14c88b3b8a2953d4034a8a620bcf7cf23c2cba773230b161302517f061b3c28'");
     QTest::newRow("other password") << databaseKeyFor("anders")
                                     << QByteArray("x'57c29ad24eb92666ce17081c3351eada1d87bffa9b5e44c286b42ad61a867fbb'");
     QTest::newRow("empty password") << databaseKeyFor({})
@@ -131,6 +134,21 @@ class TestDatabaseFiles : public QObject {
     QFETCH(QByteArray, key);
     QFETCH(QByteArray, expected);
     QCOMPARE(key, expected);
+  }
+
+  // A school's database made by an earlier build, whose key was stretched at every start, opens
+  // with the key compiled in now: read, written, and read again.
+  void databaseOfAnEarlierBuildOpens() {
+    const QString path = dir_.filePath(QStringLiteral("Eerder.db"));
+    QVERIFY(QFile::copy(qEnvironmentVariable("KWIL_TEST_DATA") + QStringLiteral("/database/oude-sleutel.db"), path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const StudentDatabase db(path);
+    const auto settings = db.readSettings();
+    QVERIFY2(settings.ok(), qPrintable(settings.status.message()));
+    QCOMPARE(settings.value.wachtwoord, std::optional<QString>(QStringLiteral("meester")));
+    QCOMPARE(db.classes().value, QStringList{QStringLiteral("2B")});
+    QVERIFY(db.registerPupil({"3C", "Piet", "", "Bakker", QDate(2026, 1, 2), QTime(3, 4, 5)}).ok());
+    QCOMPARE(StudentDatabase(path).classes().value, (QStringList{QStringLiteral("2B"), QStringLiteral("3C")}));
   }
 
   // Every click in the selection window opens the file once or twice; the slow key stretching

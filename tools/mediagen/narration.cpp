@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -11,7 +12,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace kwil::media {
@@ -49,41 +52,65 @@ bool writeManifest(const QString& path, const QHash<QString, QString>& known) {
   return true;
 }
 
+// A program that has not ended after this long has hung; its text fails.
+constexpr int kStepTimeoutMs = 60000;
+
 struct Job {
   NarrationText text;
   QString wav;
   QString mp3;
-  std::unique_ptr<QProcess> process;
   QString failure;
 };
 
-void start(Job& job, const QString& program, const QStringList& arguments, const QByteArray& input = {}) {
-  job.process = std::make_unique<QProcess>();
-  job.process->setProcessChannelMode(QProcess::MergedChannels);
-  job.process->start(program, arguments);
-  if (!input.isEmpty()) job.process->write(input);
-  job.process->closeWriteChannel();
+// Runs one step of a job (a program, given its input) and calls `then` once it has ended or
+// failed to start, noting a failure in the job. The process belongs to `owner`.
+void runStep(QObject& owner, Job& job, const QString& program, const QStringList& arguments, const QByteArray& input,
+             const std::function<void()>& then) {
+  auto* process = new QProcess(&owner);
+  process->setProcessChannelMode(QProcess::MergedChannels);
+  const auto ended = [process, &job, program, then](bool started) {
+    const bool ok = started && process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    if (!ok && job.failure.isEmpty())
+      job.failure = program + " kon " + job.text.fileName + " niet maken: " +
+                    QString::fromLocal8Bit(process->readAll()).trimmed() + process->errorString();
+    then();
+  };
+  QObject::connect(process, &QProcess::finished, process, [ended] { ended(true); });
+  QObject::connect(process, &QProcess::errorOccurred, process, [ended](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) ended(false);
+  });
+  QTimer::singleShot(kStepTimeoutMs, process, [process] { process->kill(); });
+  process->start(program, arguments);
+  if (process->state() == QProcess::NotRunning) return;
+  if (!input.isEmpty()) process->write(input);
+  process->closeWriteChannel();
 }
 
-// Waits for the job's process; notes a failure in the job.
-void finish(Job& job, const QString& what) {
-  if (!job.process) return;
-  const bool ok = job.process->waitForFinished(60000) && job.process->exitStatus() == QProcess::NormalExit &&
-                  job.process->exitCode() == 0;
-  if (!ok && job.failure.isEmpty())
-    job.failure = what + " kon " + job.text.fileName + " niet maken: " +
-                  QString::fromLocal8Bit(job.process->readAll()).trimmed() + job.process->errorString();
-  job.process.reset();
-}
-
-// Speaks and encodes a batch of texts side by side.
-void runBatch(QList<Job*> batch) {
-  for (Job* job : batch)
-    start(*job, "espeak-ng", {"-v", "nl", "-s", "150", "-w", job->wav, "--stdin"}, job->text.text.toUtf8());
-  for (Job* job : batch) finish(*job, "espeak-ng");
-  for (Job* job : batch)
-    if (job->failure.isEmpty()) start(*job, "lame", {"--quiet", "-m", "m", "-b", "64", job->wav, job->mp3});
-  for (Job* job : batch) finish(*job, "lame");
+// Speaks and encodes every job, `width` of them at a time: each job is encoded as soon as it
+// is spoken, and the next job starts as soon as one is done, so no core waits for the slowest
+// job of a group.
+void runJobs(const std::vector<std::unique_ptr<Job>>& jobs, int width) {
+  QObject owner;
+  QEventLoop loop;
+  size_t next = 0;
+  size_t done = 0;
+  std::function<void()> startNext;
+  const std::function<void()> jobDone = [&] {
+    if (++done == jobs.size()) loop.quit();
+    else startNext();
+  };
+  startNext = [&] {
+    if (next == jobs.size()) return;
+    Job* job = jobs[next++].get();
+    runStep(owner, *job, "espeak-ng", {"-v", "nl", "-s", "150", "-w", job->wav, "--stdin"}, job->text.text.toUtf8(),
+            [&owner, &jobDone, job] {
+              if (!job->failure.isEmpty()) return jobDone();
+              runStep(owner, *job, "lame", {"--quiet", "-m", "m", "-b", "64", job->wav, job->mp3}, {}, jobDone);
+            });
+  };
+  for (int i = 0; i < width; ++i) startNext();
+  // A program that cannot start fails at once, so every job may be done already.
+  if (done < jobs.size()) loop.exec();
 }
 
 }  // namespace
@@ -146,12 +173,7 @@ NarrationResult generateNarration(const QString& folder, const QList<NarrationTe
     jobs.push_back(std::move(job));
   }
 
-  const int width = std::max(1, QThread::idealThreadCount());
-  for (size_t first = 0; first < jobs.size(); first += size_t(width)) {
-    QList<Job*> batch;
-    for (size_t i = first; i < std::min(jobs.size(), first + size_t(width)); ++i) batch.append(jobs[i].get());
-    runBatch(batch);
-  }
+  runJobs(jobs, std::max(1, QThread::idealThreadCount()));
   for (const auto& job : jobs) {
     if (job->failure.isEmpty()) {
       known.insert(job->text.fileName, fingerprint(job->text.text));
