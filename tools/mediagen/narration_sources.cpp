@@ -42,14 +42,11 @@ QList<NarrationText> les3Teksten() {
   return teksten;
 }
 
-// Every page of lesson 4; the bar drawn over a letter of a formula is not read out.
+// Every page of lesson 4; a bar line before a formula is read as NIET over its last letter.
 QList<NarrationText> les4Teksten() {
   QList<NarrationText> teksten;
-  for (int stap = 1; stap <= kLes4Paginas; ++stap) {
-    QStringList zinnen = les4Zinnen(stap);
-    zinnen.removeAll(QStringLiteral("_"));
-    teksten.append({QStringLiteral("Hoofdstuk 4/Kwil 4-%1.mp3").arg(stap), spokenText(zinnen)});
-  }
+  for (int stap = 1; stap <= kLes4Paginas; ++stap)
+    teksten.append({QStringLiteral("Hoofdstuk 4/Kwil 4-%1.mp3").arg(stap), spokenText(les4Zinnen(stap))});
   return teksten;
 }
 
