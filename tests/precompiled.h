@@ -13,4 +13,5 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>

@@ -2,7 +2,7 @@
 // pseudo-terminal: the real serial driver carries every poll and every write. The board's s4
 // chooses the lesson in the menu, s1 to s3 work every circuit while its LEDs show E, and after
 // the last page the test of lesson 4 is answered and its mark stored with the pupil.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_arduino.h"
 #include "les4/les4_omgeving.h"

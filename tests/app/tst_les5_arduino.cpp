@@ -2,7 +2,7 @@
 // the real serial driver carries every poll and every write. The pupil builds each byte the
 // pages ask for with the board's push buttons s1 to s5 and with the bit buttons on the
 // screen, the board's LEDs show the byte, and the test at the end stores the lesson-5 mark.
-#include <QtTest>
+#include <QTest>
 
 #include "app/vensters.h"
 #include "frame/les_arduino.h"

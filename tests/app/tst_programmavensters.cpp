@@ -1,6 +1,6 @@
 // The windows the program registers: the main menu opens each lesson that is built, and a
 // lesson's hand-over reaches the test window.
-#include <QtTest>
+#include <QTest>
 
 #include "app/vensters.h"
 #include "lessons/les1/nietenof.h"

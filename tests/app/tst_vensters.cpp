@@ -1,6 +1,6 @@
 // The program's registry of windows: the main menu starts each lesson the program has in the
 // window made for it, and hands a finished lesson to the test window.
-#include <QtTest>
+#include <QTest>
 
 #include "app/vensters.h"
 #include "lessons/les1/nietenof.h"

@@ -2,7 +2,7 @@
 // box, and the file and print dialogs through the same catalogue.
 #include <QDialogButtonBox>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include "app/vertaling.h"
 

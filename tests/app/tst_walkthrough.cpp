@@ -4,7 +4,7 @@
 // last page with the F-keys, its test with some answers right and some wrong, the stored
 // mark, the main menu refusing lesson 1, logging out, the teacher clearing the mark, and
 // lesson 1 starting again at the pupil's next login.
-#include <QtTest>
+#include <QTest>
 
 #include "app/vensters.h"
 #include "les1/les1_omgeving.h"

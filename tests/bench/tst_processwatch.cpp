@@ -1,6 +1,6 @@
 // How the benchmark tells that a program it started has become idle.
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include "processwatch.h"
 

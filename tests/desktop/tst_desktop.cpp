@@ -4,7 +4,8 @@
 // the offscreen tests cannot: a window measured before the window manager has maximised it,
 // the end of the program, a key press travelling through the window system, and list clicks.
 // Screenshots of a failure are left in the test output folder.
-#include <QtTest>
+#include <QSettings>
+#include <QTest>
 
 #include "support/arduino_sim.h"
 #include "support/db_testfiles.h"

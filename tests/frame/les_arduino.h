@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <memory>
 

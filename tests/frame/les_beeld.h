@@ -2,7 +2,7 @@
 // A lesson on the screen sizes it must be readable on: every page shown on the screen of the
 // current data row and checked by the test. With KWIL_SCREENSHOT_DIR set, each page is also
 // saved as a picture there, for a person to look at.
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "lessons/frame/lessonwindow.h"

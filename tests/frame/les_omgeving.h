@@ -2,7 +2,7 @@
 // What every lesson-window test needs: the program folder with the lesson sounds and
 // (optionally) pictures, a parallel-port interface with no button pressed, and the main menu
 // and the test window registered as plain windows.
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <initializer_list>
 #include <memory>

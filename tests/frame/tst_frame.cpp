@@ -1,7 +1,7 @@
 // The lesson frame on a small lesson of its own: turning pages with and without Shift,
 // refusals, Terug on the first page, Stop, the hand-over, the busy flag, the timer rule, the
 // F-keys and the mended faults around them, closing the window, the clipboard copy.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_omgeving.h"
 #include "interface/serialport.h"

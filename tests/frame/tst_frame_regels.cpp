@@ -1,6 +1,6 @@
 // The frame's rules that need no window: the F-key input values, the slide offsets, the
 // lists of steps and the page layouts.
-#include <QtTest>
+#include <QTest>
 
 #include "interface/inputs.h"
 #include "lessons/frame/invoer.h"

@@ -1,6 +1,6 @@
 // Finding the interface: the K8055 message, the captions, and the iCP12 and Arduino searches
 // over fake COM ports (which ports are tried, what is sent, how long is waited).
-#include <QtTest>
+#include <QTest>
 
 #include "driver_fixture.h"
 

@@ -1,6 +1,6 @@
 // Fetching the raw input value from every kind of interface, and decoding it (including the
 // values the F1..F5 keys stand in with) into the flags of s1..s5.
-#include <QtTest>
+#include <QTest>
 
 #include "driver_fixture.h"
 #include "interface/val.h"

@@ -1,5 +1,5 @@
 // The K8055 packets: what goes out to set the outputs and how the inputs come back.
-#include <QtTest>
+#include <QTest>
 
 #include "platform/real/libusbk8055.h"
 #include "platform/real/ppdevparallel.h"

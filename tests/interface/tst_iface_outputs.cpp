@@ -1,6 +1,6 @@
 // The exact effects of writing the outputs and of the running lights on every kind of
 // interface, straight and inverted, with the 50 ms steps taken from the clock.
-#include <QtTest>
+#include <QTest>
 
 #include "driver_fixture.h"
 

@@ -4,7 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "driver_fixture.h"

@@ -1,7 +1,7 @@
 // Lesson 1 walked from its first page to the test with a simulated Arduino on a
 // pseudo-terminal: the real serial driver carries every poll and every write, the board's
 // push buttons work the circuits and its LEDs show what the pages switch on.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_arduino.h"
 #include "les1/les1_omgeving.h"

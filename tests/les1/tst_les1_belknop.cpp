@@ -1,7 +1,7 @@
 // The name plate of the on-screen bell button: "P.Tingel." on the pages about Dhr. Tingel's
 // bell, "s2" on the pages where the button stands for switch s2, however the pupil came to
 // the page: paging forward or back, and after Stop on a later page and a new start.
-#include <QtTest>
+#include <QTest>
 
 #include "les1/les1_omgeving.h"
 

@@ -1,6 +1,6 @@
 // Lesson 1's gates, workbook question, help texts, the reactions to the switches and to the
 // buttons on the screen, and a whole lesson walked from page 1 to the test.
-#include <QtTest>
+#include <QTest>
 
 #include "les1/les1_omgeving.h"
 #include "lessons/les1/les1teksten.h"

@@ -1,6 +1,6 @@
 // Every page of lesson 1 built on arrival from the page before and from the page after:
 // frames shown, pictures loaded, lines stored, outputs written, the workbook clock, the footer.
-#include <QtTest>
+#include <QTest>
 
 #include "les1/les1_omgeving.h"
 #include "lessons/les1/les1teksten.h"

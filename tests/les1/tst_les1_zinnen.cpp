@@ -1,5 +1,5 @@
 // A sentence of a lesson-1 page stands together: no blank line falls inside it.
-#include <QtTest>
+#include <QTest>
 
 #include "lessons/les1/les1teksten.h"
 

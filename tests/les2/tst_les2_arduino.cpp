@@ -1,7 +1,7 @@
 // Lesson 2 started from the main menu with the push button s2 of a simulated Arduino on a
 // pseudo-terminal and walked to its test: the real serial driver carries every poll and every
 // write, the board's buttons fill every table and its LED E1 follows each circuit.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_arduino.h"
 #include "les2/les2_omgeving.h"

@@ -1,7 +1,7 @@
 // Lesson 2 on the screen sizes it must be readable on: on every page the grid and the circuit
 // stay inside the window, clear of each other and of the page text. With KWIL_SCREENSHOT_DIR
 // set, each page is also saved as a picture there, for a person to look at.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_beeld.h"
 #include "les2/les2_omgeving.h"

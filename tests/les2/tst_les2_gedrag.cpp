@@ -2,7 +2,7 @@
 // from F1 to F3 in every position, positions tried twice, switches let go in any order, the
 // gates refusing until the work is done; naming the unknown circuits, predicting a column, the
 // workbook questions, the help of every page, the footer and the hand-over to the test.
-#include <QtTest>
+#include <QTest>
 
 #include "les2/les2_omgeving.h"
 

@@ -1,7 +1,7 @@
 // Every page of lesson 2 built on arrival from the page before and from the page after: the
 // grid with its header and output column, the circuit or the unknown circuit's question, the
 // output E1, the stored lines and the footer.
-#include <QtTest>
+#include <QTest>
 
 #include "les2/les2_omgeving.h"
 

@@ -1,6 +1,6 @@
 // The rules of lesson 2's tables without a window: the order of the rows, the outputs of its
 // circuits against their formulas, the picture names, and what counts as a full table.
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 #include <functional>
 

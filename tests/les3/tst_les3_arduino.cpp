@@ -2,7 +2,7 @@
 // pseudo-terminal: the real serial driver carries every poll and every write, the board's
 // push buttons work every circuit through all its combinations and its LED E1 shows the
 // circuit's output.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_arduino.h"
 #include "les3/les3_omgeving.h"

@@ -1,7 +1,7 @@
 // Lesson 3 on the screen sizes it must be readable on: the drawing of every page stays inside
 // the window and above the page text. With KWIL_SCREENSHOT_DIR set, each page is also saved as
 // a picture there, for a person to look at.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_beeld.h"
 #include "les3/les3_omgeving.h"

@@ -1,7 +1,7 @@
 // Lesson 3's gates, workbook question, help texts, the pages built on arrival from either
 // neighbour, the footer, the steps that poll, the hand-over to the test and a whole lesson
 // walked with the F keys.
-#include <QtTest>
+#include <QTest>
 
 #include "les3/les3_omgeving.h"
 

@@ -1,7 +1,7 @@
 // Every circuit of lesson 3 against its truth table, worked through the interface's push
 // buttons and through F1 to F5, with E1 written to the interface; the levels of the wires and
 // gates of the drawn circuits; the circuit layer on its own.
-#include <QtTest>
+#include <QTest>
 
 #include "les3/les3_omgeving.h"
 

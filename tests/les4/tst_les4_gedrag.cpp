@@ -2,7 +2,7 @@
 // of every page, Terug on the first page, Stop, a new start, closing the window, the hover
 // colours, the hand-over to the test, a missing picture, and the progress level that can go
 // down again.
-#include <QtTest>
+#include <QTest>
 
 #include "les4/les4_omgeving.h"
 

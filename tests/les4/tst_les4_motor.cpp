@@ -3,7 +3,7 @@
 // three pictures it loads and their order, the output byte, the relay sound, the input memory
 // and the progress level; the relay's sound over a sequence of presses; the F-key values and
 // the status line.
-#include <QtTest>
+#include <QTest>
 
 #include "les4/les4_omgeving.h"
 

@@ -1,7 +1,7 @@
 // Every page of lesson 4 built on arrival from the page before, from the page after, and in
 // place after a refusal: the frames shown, the pictures loaded, the outputs written, the lines
 // stored, the footer; where the frames stand; the clipboard copy; the new layout terms.
-#include <QtTest>
+#include <QTest>
 
 #include "les4/les4_omgeving.h"
 #include "lessons/les4/les4teksten.h"

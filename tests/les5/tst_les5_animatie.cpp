@@ -1,7 +1,7 @@
 // The title panel of the byte frame: how many steps each movement takes and where it ends at
 // two screen heights, the 5 ms pause after each step and the typed title painted a character
 // at a time.
-#include <QtTest>
+#include <QTest>
 
 #include "les5/les5_omgeving.h"
 

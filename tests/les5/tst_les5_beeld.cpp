@@ -1,7 +1,7 @@
 // Lesson 5 on the screen sizes it must be readable on: every page's frames stay inside the
 // window and clear of the page text. With KWIL_SCREENSHOT_DIR set, each page is also saved as
 // a picture there, for a person to look at.
-#include <QtTest>
+#include <QTest>
 
 #include "frame/les_beeld.h"
 #include "les5/les5_omgeving.h"

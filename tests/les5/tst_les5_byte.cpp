@@ -1,7 +1,7 @@
 // The byte of lesson 5: bits toggled by the bit buttons and by the push buttons s1 to s5 (read
 // through the parallel port), shown in the bit boxes and in decimal, written to the outputs;
 // the hover colours of the two button groups and the keys that skip the page animation.
-#include <QtTest>
+#include <QTest>
 
 #include "lessons/frame/invoer.h"
 #include "les5/les5_omgeving.h"

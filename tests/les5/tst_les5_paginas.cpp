@@ -2,7 +2,7 @@
 // place after a refusal: frames shown, lines stored, the byte and the weight marks, the footer;
 // then the pages whose details matter most (captions, the title panel, the character table,
 // the picture sizes, the coloured pieces) and the hand-over to the test.
-#include <QtTest>
+#include <QTest>
 
 #include "les5/les5_omgeving.h"
 #include "platform/vb.h"

@@ -1,6 +1,6 @@
 // The gates of lesson 5 (the byte each page asks for, the quick-answer question after the two
 // workbook pages) worked through Verder, and the help of every page.
-#include <QtTest>
+#include <QTest>
 
 #include "les5/les5_omgeving.h"
 #include "platform/vb.h"

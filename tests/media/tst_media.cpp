@@ -16,7 +16,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace kwil::media;
 

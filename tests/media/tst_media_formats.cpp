@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QThread>
-#include <QtTest>
+#include <QTest>
 
 using namespace kwil::media;
 

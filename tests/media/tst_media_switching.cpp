@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QImage>
 #include <QRectF>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 // What the narration says where a text writes bits or formulas: read as a Dutch teacher reads
 // them aloud, both for lines as the lessons write them and for the lines of the question banks.
-#include <QtTest>
+#include <QTest>
 
 #include "narration.h"
 #include "spokenforms.h"

@@ -2,7 +2,7 @@
 // message ("Cijfer: 7" at the end of a test), and still as wide as a long message needs.
 #include <QLabel>
 #include <QMessageBox>
-#include <QtTest>
+#include <QTest>
 
 #include "platform/real/qtdialogs.h"
 

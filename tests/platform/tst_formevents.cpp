@@ -1,7 +1,7 @@
 // Forms and their controls as the windows use them: arrays from 1, the life of a form, keys
 // that reach the form whichever control has the focus, per-control mouse events with the
 // index and twips, text and list boxes, timers, colours and the dialog text.
-#include <QtTest>
+#include <QTest>
 
 #include "platform/forms/forms.h"
 #include "support/form_test_helpers.h"

@@ -1,6 +1,6 @@
 // How panels and buttons are drawn: bevel direction by look, the level bar's fill, the face
 // colours. Set KWIL_SCREENSHOT to a file name to keep a picture of the demo window.
-#include <QtTest>
+#include <QTest>
 
 #include "platform/forms/forms.h"
 

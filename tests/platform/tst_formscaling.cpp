@@ -1,6 +1,6 @@
 // The first-load layout: the factors from the screen, the 640 refusal, and every kind of
 // control scaled by its own rule, including the gap rule of the arrays.
-#include <QtTest>
+#include <QTest>
 
 #include "platform/endprogram.h"
 #include "platform/forms/forms.h"

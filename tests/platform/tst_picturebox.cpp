@@ -1,7 +1,7 @@
 // The picture box that keeps its drawing: printing and the print position, tab columns,
 // text sizes, pictures from files (missing ones too) and the region copy between boxes.
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "platform/forms/forms.h"
 

@@ -1,6 +1,6 @@
 // The student database's operations on a real encrypted file.
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "selection/database/studentdatabase.h"
 #include "support/db_testfiles.h"

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "selection/database/dbkey.h"
 #include "selection/database/dbkeyderivation.h"

@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "selection/database/studentdatabase.h"

@@ -1,7 +1,7 @@
 // Two copies of the program on one database file (a school share): a write that finds the
 // file locked waits for the other copy, and nothing either copy stores gets lost.
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <atomic>
 #include <thread>
 

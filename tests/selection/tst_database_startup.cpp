@@ -2,7 +2,7 @@
 // tool that makes a fresh database.
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "selection/database/databaselocation.h"
 #include "shared/kwilstate.h"

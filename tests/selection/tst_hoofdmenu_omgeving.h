@@ -4,7 +4,7 @@
 // window registry.
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QtTest>
+#include <QTest>
 
 #include "interface/interfacedisplay.h"
 #include "platform/endprogram.h"

@@ -2,7 +2,7 @@
 // A selection window started against fakes of the outside world and a real database file,
 // with every outside effect of the start-up written to one log in the order it happened.
 #include <QApplication>
-#include <QtTest>
+#include <QTest>
 
 #include "platform/endprogram.h"
 #include "platform/forms/fonts.h"

@@ -1,7 +1,7 @@
 #include <sys/time.h>
 #include <time.h>
 
-#include <QtTest>
+#include <QTest>
 
 #include "shared/datafiles.h"
 

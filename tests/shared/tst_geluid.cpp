@@ -1,4 +1,4 @@
-#include <QtTest>
+#include <QTest>
 
 #include "shared/geluid.h"
 #include "shared/kwilstate.h"

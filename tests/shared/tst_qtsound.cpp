@@ -1,7 +1,7 @@
 // The real wav and narration players, playing generated sound into a private null sink.
 #include <QAudioOutput>
 #include <QMediaPlayer>
-#include <QtTest>
+#include <QTest>
 
 #include "platform/real/qtsound.h"
 #include "shared/geluid.h"

@@ -1,6 +1,6 @@
 // The real players on a machine without any sound device: they count none and stay harmless.
 #include <QMediaPlayer>
-#include <QtTest>
+#include <QTest>
 
 #include "platform/real/qtsound.h"
 #include "shared/geluid.h"

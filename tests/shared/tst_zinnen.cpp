@@ -1,4 +1,4 @@
-#include <QtTest>
+#include <QTest>
 
 #include "shared/kwilstate.h"
 #include "shared/zinnen.h"

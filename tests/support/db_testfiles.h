@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QString>
 #include <QVariant>
-#include <QtTest>
+#include <QTest>
 
 #include "selection/database/dbconnection.h"
 #include "selection/database/dbschema.h"

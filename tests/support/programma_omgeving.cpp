@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QtTest>
+#include <QTest>
 
 #include "interface/serialport.h"
 #include "platform/endprogram.h"

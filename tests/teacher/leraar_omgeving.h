@@ -3,7 +3,7 @@
 // the window registry and a print service that writes PDF files instead of opening a dialog.
 #include <QDate>
 #include <QPrinter>
-#include <QtTest>
+#include <QTest>
 
 #include "platform/endprogram.h"
 #include "selection/database/studentdatabase.h"

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "leraar_omgeving.h"
 #include "teacher/klasrapport.h"

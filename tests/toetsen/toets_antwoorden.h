@@ -1,7 +1,7 @@
 #pragma once
 // Answering the test window's questions as a pupil does: the right answer or a wrong one of
 // the current question, found in the shuffled boxes, chosen and confirmed.
-#include <QtTest>
+#include <QTest>
 
 #include "shared/kwilstate.h"
 #include "toetsen/toetsen.h"

@@ -3,7 +3,7 @@
 // K8055 card as the interface, a real student database with the logged-in pupil, the real
 // main menu and the test window made through the window registry, and ways to answer
 // questions as a pupil does.
-#include <QtTest>
+#include <QTest>
 
 #include "platform/endprogram.h"
 #include "selection/database/studentdatabase.h"

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <cstdio>
 
 #include "platform/real/systemclock.h"

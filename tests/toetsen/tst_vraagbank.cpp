@@ -1,7 +1,7 @@
 // The question banks as the program carries them, the reading of a bank a teacher corrected
 // (and its faults), the circuits of interface questions, the mark rule and the spoken texts.
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 #include "shared/schakeling.h"
 #include "toetsen/toetsresultaat.h"
