@@ -288,6 +288,10 @@ class TestInputs : public QObject {
     QTest::newRow("octal") << "&O17" << 15.0;
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("letters") << "abc" << 0.0;
+    QTest::newRow("sign alone") << "-x" << 0.0;
+    QTest::newRow("fifteen digits") << "123456789012345" << 123456789012345.0;
+    QTest::newRow("sixteen digits") << "-1234567890123456789" << -1234567890123456789.0;
+    QTest::newRow("a board's reply") << "23\r\n" << 23.0;
   }
   void val() {
     QFETCH(QString, text);

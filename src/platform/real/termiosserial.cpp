@@ -111,9 +111,12 @@ QByteArray TermiosSerialDevice::readAll() {
     if (n < 0) noteError(errno);
     break;
   }
-  // With VMIN = VTIME = 0 a hung-up line reads as "nothing"; poll tells the two apart.
+  // With VMIN = VTIME = 0 a hung-up line reads as "nothing"; poll tells the two apart. A read
+  // that brought something came from a live line (a hang-up just after it shows at the next
+  // read), which spares the polling timers a system call on every tick.
   pollfd p{fd_, POLLIN, 0};
-  if (healthy_ && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) healthy_ = false;
+  if (healthy_ && received.isEmpty() && ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+    healthy_ = false;
   return received;
 }
 
