@@ -2,8 +2,9 @@
 // The figures of the program's start-up and idle load, each beside a minimal Qt Widgets program
 // started the same way: start to an idle selection window on a bare X server (no window
 // manager), start offscreen, and the processor load while lesson 1 polls an Arduino simulated on
-// a pseudo-terminal, beside the least an empty 5 ms timer costs. Start-ups are the median of N runs. Not a test: the figures depend on the
-// machine, and are there to compare one change with the next.
+// a pseudo-terminal, beside the least an empty 5 ms timer costs. Start-ups are the median of N
+// runs. Not a test: the figures depend on the machine, and are there to compare one change with
+// the next.
 #include <xcb/xcb.h>
 
 #include <QCoreApplication>
@@ -47,7 +48,8 @@ class BareXServer {
     stop(server_);
   }
   bool start() {
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    server_.start(QStringLiteral("Xvfb"),
+                  {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
     if (!server_.waitForReadyRead(kTimeoutMs)) return false;
     display_ = QStringLiteral(":") + QString::fromLatin1(server_.readAllStandardOutput().trimmed());
     connection_ = xcb_connect(display_.toLatin1().constData(), nullptr);
@@ -87,7 +89,7 @@ std::optional<qint64> startToIdle(const Program& program, BareXServer* x) {
   QProcess process;
   process.setProcessEnvironment(program.environment);
   process.setStandardErrorFile(QProcess::nullDevice());  // the same warnings every run
-  if (x) x->mapped();  // what earlier runs left
+  if (x) x->mapped();                                    // what earlier runs left
   QElapsedTimer clock;
   clock.start();
   process.start(program.path, program.arguments);
@@ -116,8 +118,10 @@ std::optional<qint64> startToIdle(const Program& program, BareXServer* x) {
 std::optional<double> idleLoad(const Program& program, const QByteArray& ready, int seconds) {
   QProcess process;
   process.setProcessEnvironment(program.environment);
-  if (ready.isEmpty()) process.setStandardErrorFile(QProcess::nullDevice());
-  else process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  if (ready.isEmpty())
+    process.setStandardErrorFile(QProcess::nullDevice());
+  else
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   process.start(program.path, program.arguments);
   if (!process.waitForStarted(kTimeoutMs)) return std::nullopt;
   QElapsedTimer clock;
@@ -128,7 +132,8 @@ std::optional<double> idleLoad(const Program& program, const QByteArray& ready, 
   while (!settled && clock.elapsed() < 2 * kTimeoutMs && process.state() == QProcess::Running) {
     process.waitForReadyRead(5);
     said += process.readAllStandardOutput();
-    settled = ready.isEmpty() ? quiet.add(clock.elapsed(), processorNs(process.processId())) : said.contains(ready);
+    settled =
+        ready.isEmpty() ? quiet.add(clock.elapsed(), processorNs(process.processId())) : said.contains(ready);
   }
   std::optional<double> load;
   if (settled) {
@@ -150,7 +155,8 @@ std::optional<qint64> median(QList<qint64> values) {
 }
 
 QString seconds(std::optional<qint64> ms) {
-  return ms ? QString::number(double(*ms) / 1000.0, 'f', 3) + QStringLiteral(" s") : QStringLiteral("mislukt");
+  return ms ? QString::number(double(*ms) / 1000.0, 'f', 3) + QStringLiteral(" s")
+            : QStringLiteral("mislukt");
 }
 
 QString percent(std::optional<double> load) {
@@ -158,7 +164,8 @@ QString percent(std::optional<double> load) {
 }
 
 void row(const QString& figure, const QString& program, const QString& minimal, const QString& goal) {
-  out << figure.leftJustified(58) << program.leftJustified(12) << minimal.leftJustified(12) << goal << Qt::endl;
+  out << figure.leftJustified(58) << program.leftJustified(12) << minimal.leftJustified(12) << goal
+      << Qt::endl;
 }
 
 std::optional<qint64> medianStart(const Program& program, BareXServer* x, int runs) {
@@ -190,8 +197,8 @@ int main(int argc, char* argv[]) {
   }
   // Another build's program folder, to compare it with this one.
   const qsizetype programAt = args.indexOf(QStringLiteral("--program"));
-  const QString programDir =
-      programAt > 0 && programAt + 1 < args.size() ? args.at(programAt + 1) : QStringLiteral(KWIL_PROGRAM_DIR);
+  const QString programDir = programAt > 0 && programAt + 1 < args.size() ? args.at(programAt + 1)
+                                                                          : QStringLiteral(KWIL_PROGRAM_DIR);
   const QString database = work.filePath(QStringLiteral("Kwilmora.db"));
   if (QProcess::execute(programDir + QStringLiteral("/kwilmora-initdb"), {database}) != 0) return 1;
   QDir().mkpath(work.filePath(QStringLiteral("config/Kwilmora")));
@@ -206,7 +213,8 @@ int main(int argc, char* argv[]) {
   onX.insert(QStringLiteral("KWILMORA_COM_PORTS"), work.filePath(QStringLiteral("geen-bord")));
   onX.remove(QStringLiteral("QT_QPA_PLATFORM"));
   QDir().mkpath(work.filePath(QStringLiteral("runtime")));
-  QFile::setPermissions(work.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile::setPermissions(work.filePath(QStringLiteral("runtime")),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   onX.insert(QStringLiteral("XDG_RUNTIME_DIR"), work.filePath(QStringLiteral("runtime")));
   onX.remove(QStringLiteral("KWIL_PROGRAM_DIR"));
   QProcessEnvironment offscreen = onX;
@@ -216,7 +224,8 @@ int main(int argc, char* argv[]) {
   const QString minimal = app.applicationDirPath() + QStringLiteral("/kwil-bench-minimal");
   out << "kwil-bench: mediaan van " << runs << " starts, belasting over " << idleSeconds << " s, "
       << QThread::idealThreadCount() << " kernen" << Qt::endl;
-  row(QStringLiteral("figure"), QStringLiteral("kwilmora"), QStringLiteral("minimal Qt"), QStringLiteral("goal"));
+  row(QStringLiteral("figure"), QStringLiteral("kwilmora"), QStringLiteral("minimal Qt"),
+      QStringLiteral("goal"));
   row(QStringLiteral("start to an idle selection window, no window manager"),
       seconds(medianStart({kwilmora, {}, onX}, &x, runs)), seconds(medianStart({minimal, {}, onX}, &x, runs)),
       QStringLiteral("< 0.25 s"));
@@ -228,8 +237,8 @@ int main(int argc, char* argv[]) {
   QProcessEnvironment withBoard = onX;
   withBoard.insert(QStringLiteral("KWILMORA_COM_PORTS"), arduino.slavePath());
   withBoard.insert(QStringLiteral("KWIL_PROGRAM_DIR"), programDir);
-  const auto lessonLoad =
-      idleLoad({app.applicationFilePath(), {QStringLiteral("--les1-pagina-16")}, withBoard}, "klaar", idleSeconds);
+  const auto lessonLoad = idleLoad(
+      {app.applicationFilePath(), {QStringLiteral("--les1-pagina-16")}, withBoard}, "klaar", idleSeconds);
   // The polls the board answered, so a lesson that stopped polling cannot pass for an idle one.
   const qsizetype polls = arduino.received().count("7/");
   row(QStringLiteral("idle CPU, lesson 1 page 16, Arduino on a pty"), percent(lessonLoad),
@@ -238,7 +247,8 @@ int main(int argc, char* argv[]) {
   // The floor under the row above: the polling period is fixed at 5 ms, and waking up for it
   // costs this much before a tick does anything.
   row(QStringLiteral("idle CPU, an empty 5 ms timer (the polling alone)"), QStringLiteral("-"),
-      percent(idleLoad({minimal, {QStringLiteral("--timer-ms"), QStringLiteral("5")}, onX}, "klaar", idleSeconds)),
+      percent(idleLoad({minimal, {QStringLiteral("--timer-ms"), QStringLiteral("5")}, onX}, "klaar",
+                       idleSeconds)),
       QStringLiteral("-"));
   arduino.stopThread();
   return 0;

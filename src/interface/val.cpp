@@ -44,11 +44,11 @@ double Val(const QString& tekst) {
   // numbers, read 200 times a second, so they skip the general conversion.
   double geheel = 0;
   int eind = i;
-  while (eind < s.size() && s[eind] >= u'0' && s[eind] <= u'9') geheel = geheel * 10 + (s[eind++].unicode() - u'0');
+  while (eind < s.size() && s[eind] >= u'0' && s[eind] <= u'9')
+    geheel = geheel * 10 + (s[eind++].unicode() - u'0');
   const QChar na = eind < s.size() ? s[eind].toUpper() : QChar();
   const bool heelGetal = !(na.isDigit() || na == u'.' || na == u'E' || na == u'D');
-  if (eind == i && heelGetal) return 0;
-  if (heelGetal && eind - i <= 15) return i > 0 && s[0] == u'-' ? -geheel : geheel;
+  if (heelGetal && eind - i <= 15) return eind > i && s[0] == u'-' ? -geheel : geheel;
   while (i < s.size() && s[i].isDigit()) ++i;
   if (i < s.size() && s[i] == u'.') {
     ++i;
