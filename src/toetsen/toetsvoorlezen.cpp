@@ -17,11 +17,11 @@ QList<ToetsVoorleesTekst> toetsVoorleesTeksten() {
     for (int v = 1; v <= bank->vragen.size(); ++v) {
       const ToetsVraag& vraag = bank->vragen.at(v - 1);
       const QString nr = vraagNummerInBestand(v);
-      teksten.append(
-          {map + QStringLiteral("Vraag ") + nr + QStringLiteral(".mp3"), vraag.vraag.join(QLatin1Char(' '))});
+      teksten.append({map + QStringLiteral("Vraag ") + nr + QStringLiteral(".mp3"),
+                      vraag.vraag.join(QLatin1Char('\n'))});
       for (int k = 1; k <= 4; ++k)
         teksten.append({map + QStringLiteral("Antwoord %1-%2.mp3").arg(nr).arg(k),
-                        vraag.antwoorden[static_cast<std::size_t>(k - 1)].join(QLatin1Char(' '))});
+                        vraag.antwoorden[static_cast<std::size_t>(k - 1)].join(QLatin1Char('\n'))});
     }
   }
   return teksten;

@@ -10,6 +10,7 @@ namespace kwil {
 
 struct ToetsVoorleesTekst {
   QString bestand;  // relative to the Teksten folder, with '/' between folders
+  // The lines as the bank holds them, one a line, so that the voice can pause where a row ends.
   QString tekst;
 };
 

@@ -216,13 +216,18 @@ class TestMediaFormats : public QObject {
     QTest::newRow("a range of numbers") << QStringList{"(10 - 20 mA)"} << "(10 tot 20 milliampère)";
     QTest::newRow("a dash that is no range") << QStringList{"- s1,", "- s2 - of niet"} << "- s1, - s2 - of niet";
     QTest::newRow("stressed words") << QStringList{"'s1 EN s2' of s1 OF s2: de bel gaat WEL, NIET."}
-                                    << "'s1 en s2' of s1 of s2: de bel gaat wel, niet.";
-    QTest::newRow("a stressed DAN") << QStringList{"OF wanneer c = 1", "DAN is E ook 1."}
-                                    << "of wanneer c is 1 dan is E ook 1.";
+                                    << "'s1 <emphasis>en</emphasis> s2' of s1 <emphasis>of</emphasis> s2: de "
+                                       "bel gaat <emphasis>wel</emphasis>, "
+                                       "<emphasis>niet</emphasis>.";
+    QTest::newRow("a stressed DAN")
+        << QStringList{"OF wanneer c = 1", "DAN is E ook 1."}
+        << "<emphasis>of</emphasis> wanneer c 1 is <emphasis>dan</emphasis> is E ook 1.";
     QTest::newRow("capitals inside a word or an abbreviation stay") << QStringList{"ENKEL een LED, OFFLINE."}
                                                                     << "ENKEL een LED, OFFLINE.";
     QTest::newRow("gate names and signs") << QStringList{"'&' voor EN, '≥1' voor OF.", "Een NEN of een NOF."}
-                                          << "'en-teken' voor en, 'groter dan of gelijk aan 1' voor of. Een nen of een nof.";
+                                          << "'en-teken' voor <emphasis>en</emphasis>, 'groter dan of gelijk "
+                                             "aan 1' voor <emphasis>of</emphasis>. "
+                                             "Een <emphasis>nen</emphasis> of een <emphasis>nof</emphasis>.";
     QTest::newRow("nothing to say") << QStringList{"", ""} << "";
   }
   void spokenTextOfPageLines() {

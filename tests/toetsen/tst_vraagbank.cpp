@@ -255,10 +255,10 @@ class TestVraagbank : public QObject {
     QCOMPARE(teksten.size(), 5 * 10 * 5);
     const ToetsVraag& v = vraagbank(les)->vragen.at(vraag - 1);
     const QString map = QStringLiteral("Hoofdstuk %1/Toets/").arg(les);
-    QCOMPARE(teksten.value(map + "Vraag " + nummer + ".mp3"), v.vraag.join(' '));
+    QCOMPARE(teksten.value(map + "Vraag " + nummer + ".mp3"), v.vraag.join('\n'));
     for (int k = 1; k <= 4; ++k)
       QCOMPARE(teksten.value(map + QStringLiteral("Antwoord %1-%2.mp3").arg(nummer).arg(k)),
-               v.antwoorden[static_cast<std::size_t>(k - 1)].join(' '));
+               v.antwoorden[static_cast<std::size_t>(k - 1)].join('\n'));
   }
 };
 

@@ -102,7 +102,7 @@ void runJobs(const std::vector<std::unique_ptr<Job>>& jobs, int width) {
   startNext = [&] {
     if (next == jobs.size()) return;
     Job* job = jobs[next++].get();
-    runStep(owner, *job, "espeak-ng", {"-v", "nl", "-s", "150", "-w", job->wav, "--stdin"}, job->text.text.toUtf8(),
+    runStep(owner, *job, "espeak-ng", {"-m", "-v", "nl", "-s", "150", "-w", job->wav, "--stdin"}, job->text.text.toUtf8(),
             [&owner, &jobDone, job] {
               if (!job->failure.isEmpty()) return jobDone();
               runStep(owner, *job, "lame", {"--quiet", "-m", "m", "-b", "64", job->wav, job->mp3}, {}, jobDone);
@@ -114,31 +114,6 @@ void runJobs(const std::vector<std::unique_ptr<Job>>& jobs, int width) {
 }
 
 }  // namespace
-
-QString spokenText(const QStringList& lines) {
-  QStringList spoken;
-  for (const QString& line : lines)
-    if (!line.trimmed().isEmpty()) spoken.append(line.trimmed());
-  static const QRegularExpression blanks(QStringLiteral("\\s+"));
-  QString text = readFormulas(readBitPatterns(spoken.join(QLatin1Char(' ')).replace(blanks, QStringLiteral(" "))));
-  static const QList<std::pair<QRegularExpression, QString>> spokenForms = {
-      {QRegularExpression(QStringLiteral("\\bDhr\\.")), QStringLiteral("meneer")},
-      {QRegularExpression(QStringLiteral("\\bblz\\.")), QStringLiteral("bladzijde")},
-      {QRegularExpression(QStringLiteral("\\bmA\\b")), QStringLiteral("milliampère")},
-      {QRegularExpression(QStringLiteral("(\\d) - (\\d)")), QStringLiteral("\\1 tot \\2")},
-      // The signs inside the gate symbols.
-      {QRegularExpression(QStringLiteral("&")), QStringLiteral("en-teken")},
-      {QRegularExpression(QStringLiteral("≥")), QStringLiteral("groter dan of gelijk aan ")},
-  };
-  for (const auto& [written, said] : spokenForms) text.replace(written, said);
-  // Capitals stress a word on the screen; the voice would spell it.
-  for (const char* word : {"WEL", "NIET", "EN", "OF", "NEN", "NOF", "DAN", "PARALLEL", "SERIE", "PUNT"}) {
-    const QString stressed = QString::fromLatin1(word);
-    const QRegularExpression asWord(QStringLiteral("\\b") + stressed + QStringLiteral("\\b"));
-    text.replace(asWord, stressed.toLower());
-  }
-  return text;
-}
 
 NarrationResult generateNarration(const QString& folder, const QList<NarrationText>& texts) {
   NarrationResult result;

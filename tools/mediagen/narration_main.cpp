@@ -1,5 +1,7 @@
 // Speaks the program's lesson pages and test questions into mp3 files:
 //   kwil-narration PROGRAM_FOLDER
+// or prints what would be spoken, one file a line, without speaking:
+//   kwil-narration --teksten
 #include "narration.h"
 
 #include <QCoreApplication>
@@ -11,13 +13,18 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QTextStream err(stderr);
   if (argc != 2) {
-    err << "Gebruik: kwil-narration PROGRAMMAMAP\n";
+    err << "Gebruik: kwil-narration PROGRAMMAMAP\n       kwil-narration --teksten\n";
     return 2;
   }
   QElapsedTimer clock;
   clock.start();
   QList<kwil::media::NarrationText> texts;
   for (const auto& provider : kwil::media::narrationProviders()) texts += provider();
+  if (QString::fromLocal8Bit(argv[1]) == QLatin1String("--teksten")) {
+    QTextStream out(stdout);
+    for (const auto& text : texts) out << text.fileName << '\t' << text.text << '\n';
+    return 0;
+  }
   const auto result =
       kwil::media::generateNarration(QDir(QString::fromLocal8Bit(argv[1])).filePath("Teksten"), texts);
   for (const QString& failure : result.failures) err << failure << '\n';

@@ -1,4 +1,5 @@
 #include "narration.h"
+#include "spokenforms.h"
 
 #include "lessons/les1/les1teksten.h"
 #include "lessons/les2/les2teksten.h"
@@ -6,6 +7,8 @@
 #include "lessons/les4/les4teksten.h"
 #include "lessons/les5/les5teksten.h"
 #include "toetsen/toetsvoorlezen.h"
+
+#include <utility>
 
 namespace kwil::media {
 
@@ -50,11 +53,52 @@ QList<NarrationText> les4Teksten() {
   return teksten;
 }
 
+// From this column on a lesson-5 page prints its sums beside the text.
+constexpr int kLes5Zijkolom = 50;
+
+// The lines of a lesson-5 page as they are read. Pieces printed one after the other make one
+// line ("In dit geval is dat " "16" ". Zet hieronder ook een 1."), a piece at a column of its
+// own starts a line ("De eerste" "= 00000000"), an exponent printed raised after its base is
+// written after it as one ("2²"), and a sum in the column beside the text is read once the
+// sentence it stands beside has ended.
+QStringList les5Voorleesregels(int stap) {
+  QStringList regels;
+  QString regel;         // the line being printed
+  QStringList zijkolom;  // finished sums that wait for the end of a sentence
+  QString som;           // the sum being printed beside the text
+  bool verhoogd = false;
+  const auto regelKlaar = [&] {
+    if (!regel.isEmpty()) regels.append(std::exchange(regel, QString()));
+  };
+  const auto zinKlaar = [&] {
+    const QString laatste = (regel.isEmpty() && !regels.isEmpty() ? regels.last() : regel).trimmed();
+    return laatste.isEmpty() || QStringLiteral(".!?").contains(laatste.back());
+  };
+  for (const Les5Stuk& stuk : les5Pagina(stap)) {
+    if (stuk.soort == Les5Stuk::Soort::Omlaag) verhoogd = stuk.hoogte < 0;
+    if (stuk.soort != Les5Stuk::Soort::Tekst) continue;
+    if (verhoogd) {
+      regel += superscript(stuk.tekst);
+    } else if (stuk.kolom >= kLes5Zijkolom) {
+      som += stuk.tekst + QLatin1Char(' ');
+      if (stuk.einde) zijkolom.append(std::exchange(som, QString()).trimmed() + QLatin1Char('.'));
+    } else {
+      if (stuk.kolom > 0) regelKlaar();
+      regel += stuk.tekst;
+    }
+    if (stuk.einde) regelKlaar();
+    if (zinKlaar()) regels += std::exchange(zijkolom, {});
+  }
+  regelKlaar();
+  return regels + zijkolom;
+}
+
 // Every page of lesson 5, from the pieces the page prints.
 QList<NarrationText> les5Teksten() {
   QList<NarrationText> teksten;
   for (int stap = 1; stap <= kLes5Paginas; ++stap)
-    teksten.append({QStringLiteral("Hoofdstuk 5/Kwil 5-%1.mp3").arg(stap), spokenText(les5Zinnen(stap))});
+    teksten.append(
+        {QStringLiteral("Hoofdstuk 5/Kwil 5-%1.mp3").arg(stap), spokenText(les5Voorleesregels(stap))});
   return teksten;
 }
 

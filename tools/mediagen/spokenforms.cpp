@@ -1,5 +1,7 @@
 #include "spokenforms.h"
 
+#include "narration.h"
+
 #include <QList>
 #include <QRegularExpression>
 
@@ -108,6 +110,41 @@ QString barsOverFormulas(const QString& text) {
   return result;
 }
 
+// A name given a value: "s1 = 1", "E1 = 0".
+const QString kNameIsValue = QStringLiteral("\\b([A-Za-z]\\d?)\\s*=\\s*(\\d+)(?!\\w)");
+
+// Rewrites every "name = value" of each run of them that follows an opening word
+// ("als s1 = 1 en s2 = 0") as `said` does.
+QString pairsAfter(QString text, const QString& opening, const QString& said) {
+  static const QRegularExpression pair(kNameIsValue);
+  const QRegularExpression run(opening + QStringLiteral("\\s+") + kNameIsValue +
+                                   QStringLiteral("(?:\\s+(?:en|of)\\s+") + kNameIsValue +
+                                   QStringLiteral(")*"),
+                               QRegularExpression::CaseInsensitiveOption);
+  for (auto m = run.match(text); m.hasMatch();) {
+    const QString part = m.captured().replace(pair, said);
+    text.replace(m.capturedStart(), m.capturedLength(), part);
+    m = run.match(text, m.capturedStart() + part.size());
+  }
+  return text;
+}
+
+// "=" between a name and a value or a description, read as the sentence around it needs.
+QString readEquations(QString text) {
+  // "s1 = het alarm staat aan": a name and what it stands for, a sentence of its own
+  static const QRegularExpression described(
+      QStringLiteral("\\b([A-Za-z]\\d?)\\s*=\\s*(?=(?:de|het)\\s+\\w+\\s+\\w+)"));
+  text.replace(described, QStringLiteral("\\1 betekent: "));
+  // "als s1 = 1 en s2 = 0": a condition, its verb last ("als s1 1 is en s2 0 is"); "waarin
+  // E1 = 1 is" has its verb already
+  text = pairsAfter(text, QStringLiteral("\\b(?:als|wanneer|waarin|waarbij|zodra|zolang|dat)(?:\\.\\.\\.)?"),
+                    QStringLiteral("\\1 \\2 is"));
+  static const QRegularExpression verbTwice(QStringLiteral("(\\d) is is\\b"));
+  text.replace(verbTwice, QStringLiteral("\\1 is"));
+  // "bij s1 = 0", "is E1 = 1?": "bij s1 gelijk aan 0", "is E1 gelijk aan 1?"
+  return pairsAfter(text, QStringLiteral("\\b(?:bij|is)"), QStringLiteral("\\1 gelijk aan \\2"));
+}
+
 }  // namespace
 
 QString readFormulas(const QString& text) {
@@ -117,22 +154,116 @@ QString readFormulas(const QString& text) {
     const QString words = formulaInWords(m.captured());
     spoken.replace(m.capturedStart(), m.capturedLength(), words);
   }
+  spoken = readEquations(spoken);
   static const QList<std::pair<QRegularExpression, QString>> signs = {
       // "153 - 128 = 25": a difference, not a range
       {QRegularExpression(QStringLiteral("(\\d) - (\\d+ =)")), QStringLiteral("\\1 min \\2")},
       {QRegularExpression(QStringLiteral("(\\d) x (?=\\d)")), QStringLiteral("\\1 keer ")},
-      // "is E1 = 1?": "is E1 gelijk aan 1?", not "is E1 is 1?"
-      {QRegularExpression(QStringLiteral("(\\bis\\s+[A-Za-z]\\d?\\s+)=(?=\\s)")), QStringLiteral("\\1gelijk aan")},
       {QRegularExpression(QStringLiteral("(^|\\s)=(?=\\s|$)")), QStringLiteral("\\1is")},
+      // "... is 16 . Zet hieronder": a full stop before a new sentence, not the sign
+      {QRegularExpression(QStringLiteral("(\\S)\\s+\\.(?=\\s+[A-Z][a-z]|\\s*$)")), QStringLiteral("\\1.")},
       // "de . voor de EN": the sign itself; "een . (PUNT)" names it already
-      {QRegularExpression(QStringLiteral("(^|\\s)\\.(?=\\s|$)(?!\\s*\\(punt)"), QRegularExpression::CaseInsensitiveOption),
+      {QRegularExpression(QStringLiteral("(^|\\s)\\.(?=\\s|$)(?!\\s*\\(punt)"),
+                          QRegularExpression::CaseInsensitiveOption),
        QStringLiteral("\\1punt")},
-      {QRegularExpression(QStringLiteral("(^|\\s)\\.(?=\\s*\\(punt)"), QRegularExpression::CaseInsensitiveOption),
+      {QRegularExpression(QStringLiteral("(^|\\s)\\.(?=\\s*\\(punt)"),
+                          QRegularExpression::CaseInsensitiveOption),
        QStringLiteral("\\1")},
   };
   for (const auto& [written, said] : signs) spoken.replace(written, said);
   static const QRegularExpression blanks(QStringLiteral("\\s{2,}"));
   return spoken.replace(blanks, QStringLiteral(" "));
+}
+
+namespace {
+
+const QString kSuperscripts = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079");
+
+// "2²": "2 tot de macht 2".
+QString readPowers(QString text) {
+  static const QRegularExpression power(QStringLiteral("(\\d)([") + kSuperscripts + QStringLiteral("]+)"));
+  for (auto m = power.match(text); m.hasMatch(); m = power.match(text, m.capturedStart() + 1)) {
+    QString exponent;
+    for (QChar raised : m.captured(2)) exponent += QString::number(kSuperscripts.indexOf(raised));
+    text.replace(m.capturedStart(2), m.capturedLength(2), QStringLiteral(" tot de macht ") + exponent);
+  }
+  return text;
+}
+
+// A line that stops without a mark before a line that starts anew ends a sentence: a table
+// row ("s1 = 0 geeft E1 = 1") or a list line ("Als eerste de NIET") is heard on its own. A
+// line that ends in a mark, also inside a bracket ("(1 van 5.)"), or a bar of underscores
+// over the next line, goes on as it is. Words printed in columns apart on one line ("a is een
+// WEL   b is een NIET") are read with a pause between them.
+QStringList withSentenceEnds(QStringList lines) {
+  static const QRegularExpression closed(QStringLiteral("[.,;:!?\\-=(_]\\)?$"));
+  static const QRegularExpression opensAnew(QStringLiteral("^(?:[A-Z][a-z]|[A-Za-z]\\d?\\s*=)"));
+  static const QRegularExpression columnsApart(QStringLiteral("(\\w)\\s{3,}(?=\\w)"));
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    lines[i].replace(columnsApart, QStringLiteral("\\1, "));
+    if (i + 1 < lines.size() && !closed.match(lines[i]).hasMatch() &&
+        opensAnew.match(lines[i + 1]).hasMatch())
+      lines[i] += QLatin1Char('.');
+  }
+  return lines;
+}
+
+// Capitals stress a word on the screen, above all a gate's name ("de schakelingen WEL, NIET,
+// EN en OF"); the voice would spell them, or, lowered, hear "en" and "of" as joining words.
+// They are spoken stressed (SSML, espeak-ng -m), gate names in English as words.
+QString stressCapitals(QString text) {
+  static const QRegularExpression stressed(
+      QStringLiteral("\\b(?:WEL|NIET|EN|OF|NEN|NOF|AND|OR|NOT|DAN|PARALLEL|SERIE|PUNT)\\b"));
+  for (auto m = stressed.match(text); m.hasMatch(); m = stressed.match(text, m.capturedStart() + 1)) {
+    const QString said =
+        QStringLiteral("<emphasis>") + m.captured().toLower() + QStringLiteral("</emphasis>");
+    text.replace(m.capturedStart(), m.capturedLength(), said);
+  }
+  return text;
+}
+
+// A sentence that begins with a name or a gate's name ("s1 is bediend", "NIET: keert de ingang
+// om") starts with a capital when spoken: after a full stop before a small letter the voice
+// hears no sentence end, and reads "1. s1" as "eerste s1" and a full stop after a stressed
+// word as "punt". An ellipsis ("Dat wil zeggen... wanneer") goes on.
+QString capitalSentenceStarts(QString text) {
+  static const QRegularExpression start(QStringLiteral("(?<!\\.)[.!?]\\)?\\s+(?:<emphasis>)?([a-z])"));
+  for (auto m = start.match(text); m.hasMatch(); m = start.match(text, m.capturedEnd()))
+    text[m.capturedStart(1)] = m.captured(1).at(0).toUpper();
+  return text;
+}
+
+}  // namespace
+
+QString superscript(const QString& digits) {
+  QString raised;
+  for (QChar digit : digits) raised += digit.isDigit() ? kSuperscripts.at(digit.digitValue()) : digit;
+  return raised;
+}
+
+QString spokenText(const QStringList& lines) {
+  QStringList spoken;
+  for (const QString& text : lines)
+    for (const QString& line : text.split(QLatin1Char('\n')))
+      if (!line.trimmed().isEmpty()) spoken.append(line.trimmed());
+  static const QRegularExpression blanks(QStringLiteral("\\s+"));
+  const QString joined = withSentenceEnds(spoken).join(QLatin1Char(' ')).replace(blanks, QStringLiteral(" "));
+  QString text = readFormulas(readBitPatterns(readPowers(joined)));
+  static const QList<std::pair<QRegularExpression, QString>> spokenForms = {
+      {QRegularExpression(QStringLiteral("\\bDhr\\.")), QStringLiteral("meneer")},
+      {QRegularExpression(QStringLiteral("\\bblz\\."), QRegularExpression::CaseInsensitiveOption),
+       QStringLiteral("bladzijde")},
+      {QRegularExpression(QStringLiteral("\\bmA\\b")), QStringLiteral("milliampère")},
+      {QRegularExpression(QStringLiteral("(\\d) - (\\d)")), QStringLiteral("\\1 tot \\2")},
+      // The signs inside the gate symbols.
+      {QRegularExpression(QStringLiteral("&")), QStringLiteral("en-teken")},
+      {QRegularExpression(QStringLiteral("≥")), QStringLiteral("groter dan of gelijk aan ")},
+      // The voice reads markup: a sign of comparison is said, never taken for a tag.
+      {QRegularExpression(QStringLiteral("<(?!/?emphasis>)")), QStringLiteral(" kleiner dan ")},
+      {QRegularExpression(QStringLiteral("(?<!emphasis)>")), QStringLiteral(" groter dan ")},
+  };
+  for (const auto& [written, said] : spokenForms) text.replace(written, said);
+  return capitalSentenceStarts(stressCapitals(text.replace(blanks, QStringLiteral(" ")).trimmed()));
 }
 
 }  // namespace kwil::media

@@ -20,9 +20,16 @@ QString readBitPatterns(const QString& text);
 // Switching formulas as the lessons teach them to be spoken: in a formula "." and "·" are EN,
 // "+" is OF, a letter with a bar over it (a combining overline, U+0305) is NIET and the letter.
 // A bar printed as underscores standing alone before a formula, as a lesson page prints the
-// bar on the row above, stands over the formula's last letter. Outside a formula: "=" is
-// "is", a lone "." is "punt", a "-" between numbers that are equated is "min" and an "x"
-// between numbers is "keer".
+// bar on the row above, stands over the formula's last letter. Outside a formula "=" is read
+// as the sentence around it needs: "s1 = het alarm staat aan" as "s1 betekent: het alarm
+// staat aan", a condition with its verb last ("als s1 = 1 en s2 = 0" as "als s1 1 is en s2 0
+// is"), "bij s1 = 0" as "bij s1 gelijk aan 0", otherwise "is". A lone "." before a new
+// sentence ends the sentence before it; elsewhere it is "punt". A "-" between numbers that
+// are equated is "min" and an "x" between numbers is "keer".
 QString readFormulas(const QString& text);
+
+// Digits as an exponent, raised after their base ("2" becomes "²"), the way a page that
+// prints a power is read aloud: "2²" is spoken "2 tot de macht 2".
+QString superscript(const QString& digits);
 
 }  // namespace kwil::media
