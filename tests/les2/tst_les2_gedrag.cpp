@@ -342,11 +342,14 @@ class Les2Gedrag : public QObject {
     QCOMPARE(les.knoppen()(3).BackColor(), KleurKnopNormaal);
     QCOMPARE(state().KnopOnderMuis, 0);
     QCOMPARE(state().Stap, stap);
-    // The overview has no help; every other page its own, and a table page names the keys
-    // that stand in for exactly its switches.
-    const bool overzicht = stap >= 26;
+    // The overview has no help; every other page its own (the last workbook page about the
+    // workbook, the end page about the test), and a table page names the keys that stand in
+    // for exactly its switches.
+    const bool overzicht = stap == 26 || stap == 27;
     QCOMPARE(tekst.startsWith(QStringLiteral("Bij het overzicht is geen hulp")), overzicht);
     if (stap > 1 && !overzicht) QVERIFY(tekst != les2HelpTekst(stap - 1));
+    if (stap >= 28)
+      QVERIFY2(tekst.contains(stap == 28 ? QStringLiteral("werkboek") : QStringLiteral("toets")), qPrintable(tekst));
     const TabelPagina p = tabelOpPagina(stap);
     if (waarheidstabelConfig().timerStappen.count(stap)) {
       const int n = gegevens(p.schakeling).schakelaars;
