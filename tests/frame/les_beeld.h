@@ -11,8 +11,9 @@
 
 namespace kwil::lestest {
 
-// The data table of screen sizes, one row "WxH" each, in the column "scherm".
-inline void schermMaten(const QList<QSize>& maten = {{800, 600}, {1024, 768}, {1920, 1080}}) {
+// The data table of screen sizes, one row "WxH" each, in the column "scherm". 1920 x 1061 is
+// what a window manager's title bar leaves of a 1920 x 1080 screen.
+inline void schermMaten(const QList<QSize>& maten = {{800, 600}, {1024, 768}, {1920, 1080}, {1920, 1061}}) {
   QTest::addColumn<QSize>("scherm");
   for (const QSize& maat : maten) QTest::addRow("%dx%d", maat.width(), maat.height()) << maat;
 }
@@ -22,6 +23,24 @@ inline void schermMaten(const QList<QSize>& maten = {{800, 600}, {1024, 768}, {1
 inline void vulPlaatje(LessonWindow& les, int doel) {
   PictureBox& p = les.plaatjes()(doel);
   p.image() = les.plaatjes()(1).image().copy(0, 0, p.width(), p.height());
+}
+
+// The lines a panel's caption takes in its face, wrapped as the panel paints it.
+inline int regelsVanOpschrift(const kwil::Panel& p) {
+  const QFontMetrics maat(p.font());
+  const int breedte = p.width() - 2 * (p.BevelWidth() + p.BorderWidth()) - 4;
+  const QRect vak =
+      maat.boundingRect(QRect(0, 0, breedte, 10000), Qt::AlignCenter | Qt::TextWordWrap, p.Caption());
+  return qRound(double(vak.height()) / maat.lineSpacing());
+}
+
+// The part of a picture that differs from its background colour.
+inline QRect inktVan(const QImage& beeld, QColor achtergrond) {
+  QRect inkt;
+  for (int y = 0; y < beeld.height(); ++y)
+    for (int x = 0; x < beeld.width(); ++x)
+      if (beeld.pixelColor(x, y) != achtergrond) inkt |= QRect(x, y, 1, 1);
+  return inkt;
 }
 
 class SchermProef {

@@ -19,6 +19,10 @@ inline QStringList les2Plaatjes() {
     for (int rij = 0; rij < aantalRijen(gegevens(schakeling).schakelaars); ++rij)
       namen.append(plaatjeInRij(schakeling, rij));
   }
+  for (int stap = 1; stap <= kLes2Paginas; ++stap) {
+    const TabelPagina p = tabelOpPagina(stap);
+    if (p.weergave == Weergave::Voorspellen) namen.append(plaatjeZonderStand(p.schakeling));
+  }
   return namen;
 }
 

@@ -252,7 +252,10 @@ class Les2Gedrag : public QObject {
     QCOMPARE(lestest::uitgangKolom(les), QStringLiteral("----"));
     QCOMPARE(les.huidigeRij(), 2);  // the row lights up all the same
     QCOMPARE(state().Uitgangen, 0);
-    QCOMPARE(les.plaatjeIn(2), QStringLiteral("ImgTabelNietNietOnbediend.bmp"));
+    // The circuit shows no state until the column is full, whatever is held.
+    QCOMPARE(les.plaatjeIn(2), QStringLiteral("ImgTabelNietNietStroomloos.bmp"));
+    houd(les, 3);
+    QCOMPARE(les.plaatjeIn(2), QStringLiteral("ImgTabelNietNietStroomloos.bmp"));
     houd(les, 0);
     // Clicks on the header, on a switch column and on the output column predict nothing.
     for (int index : {Waarheidstabel::celIndex(0, 3), Waarheidstabel::celIndex(1, 1), Waarheidstabel::celIndex(1, 4),
@@ -268,9 +271,11 @@ class Les2Gedrag : public QObject {
     QCOMPARE(les.cel(3, 3).Caption(), QStringLiteral("0"));
     QCOMPARE(lestest::uitgangKolom(les), QStringLiteral("1---"));  // the rest position, now checked
     QCOMPARE(state().Uitgangen, 1);
+    QCOMPARE(les.plaatjeIn(2), QStringLiteral("ImgTabelNietNietOnbediend.bmp"));
     QCOMPARE(les.cel(1, 3).BackColor(), kGoedKleur);
     houd(les, 2);  // s2: row 01
     QCOMPARE(lestest::uitgangKolom(les), QStringLiteral("10--"));
+    QCOMPARE(les.plaatjeIn(2), QStringLiteral("ImgTabelNietNietS2Bediend.bmp"));
     QCOMPARE(les.cel(2, 3).BackColor(), kFoutKleur);
     QCOMPARE(state().Uitgangen, 0);
     geweigerd(les, les2TabelNietVol(), "half checked");
@@ -337,11 +342,14 @@ class Les2Gedrag : public QObject {
     QCOMPARE(les.knoppen()(3).BackColor(), KleurKnopNormaal);
     QCOMPARE(state().KnopOnderMuis, 0);
     QCOMPARE(state().Stap, stap);
-    // The overview has no help; every other page its own, and a table page names the keys
-    // that stand in for exactly its switches.
-    const bool overzicht = stap >= 26;
+    // The overview has no help; every other page its own (the last workbook page about the
+    // workbook, the end page about the test), and a table page names the keys that stand in
+    // for exactly its switches.
+    const bool overzicht = stap == 26 || stap == 27;
     QCOMPARE(tekst.startsWith(QStringLiteral("Bij het overzicht is geen hulp")), overzicht);
     if (stap > 1 && !overzicht) QVERIFY(tekst != les2HelpTekst(stap - 1));
+    if (stap >= 28)
+      QVERIFY2(tekst.contains(stap == 28 ? QStringLiteral("werkboek") : QStringLiteral("toets")), qPrintable(tekst));
     const TabelPagina p = tabelOpPagina(stap);
     if (waarheidstabelConfig().timerStappen.count(stap)) {
       const int n = gegevens(p.schakeling).schakelaars;

@@ -153,6 +153,8 @@ class Les3Schakelingen : public QObject {
       QVERIFY(!beeld.isNull());
       QVERIFY(beeld.width() <= 1000 && beeld.height() <= 600);
     }
+    // The gate table's header cells are the pale yellow of every table header (&HC0FFFF).
+    QCOMPARE(tekenPoortenTabel(1).pixelColor(13, 13), QColor(0xFF, 0xFF, 0xC0));
   }
 };
 

@@ -1,6 +1,7 @@
 // Lesson 5 on the screen sizes it must be readable on: every page's frames stay inside the
-// window and clear of the page text. With KWIL_SCREENSHOT_DIR set, each page is also saved as
-// a picture there, for a person to look at.
+// window and clear of the page text, "Deci maal" takes two lines, the title slid down hides the
+// outline round the bit rows, and the character table fills its box. With KWIL_SCREENSHOT_DIR
+// set, each page is also saved as a picture there, for a person to look at.
 #include <QTest>
 
 #include "frame/les_beeld.h"
@@ -29,6 +30,19 @@ class Les5Beeld : public QObject {
         const QString waar = QStringLiteral("frame %1 on step %2").arg(p).arg(stap);
         QVERIFY2(scherm.venster.contains(lijst), qPrintable(waar));
         QVERIFY2(!lijst.intersects(tekst), qPrintable(waar));
+      }
+      const QString waar = QStringLiteral("step %1").arg(stap);
+      if (les.panelen()(43).Visible())
+        QVERIFY2(lestest::regelsVanOpschrift(les.panelen()(45)) == 2, qPrintable(waar + ": Deci maal"));
+      if (stap >= 12 && stap <= 14)
+        QVERIFY2(les.panelen()(44).geometry().bottom() >= les.vormen()(9).geometry().bottom(),
+                 qPrintable(waar + ": the outline shows under the title"));
+      if (stap >= 35 && stap <= 40) {
+        const QImage& tabel = les.plaatjes()(2).image();
+        const QRect inkt = lestest::inktVan(tabel, Qt::white);
+        QVERIFY2(inkt.width() > tabel.width() * 3 / 4 && inkt.height() > tabel.height() * 3 / 4,
+                 qPrintable(waar + ": the table fills " + QString::number(inkt.height()) + " of " +
+                            QString::number(tabel.height()) + " pixels"));
       }
     });
   }

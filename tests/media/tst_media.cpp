@@ -111,6 +111,8 @@ QStringList les2PlaatjesNamen() {
     if (p.weergave == kwil::Weergave::Geen) continue;
     for (int rij = 0; rij < kwil::aantalRijen(kwil::gegevens(p.schakeling).schakelaars); ++rij)
       namen.append("\\Afbeeldingen\\" + kwil::plaatjeInRij(p.schakeling, rij));
+    if (p.weergave == kwil::Weergave::Voorspellen)
+      namen.append("\\Afbeeldingen\\" + kwil::plaatjeZonderStand(p.schakeling));
   }
   namen.removeDuplicates();
   return namen;
@@ -287,6 +289,8 @@ class TestMedia : public QObject {
     QTest::newRow("LEDs with s1") << leds << QStringList{"s1"} << QStringList{"E1", "E3", "R1", "R3", "s1", "s2"};
     QTest::newRow("LEDs with s2") << leds << QStringList{"s2"} << QStringList{};
     QTest::newRow("LEDs with both") << leds << QStringList{"s1", "s2"} << QStringList{"E1", "R1", "s1"};
+    // The prediction page's circuit without a state: its closed contacts carry nothing.
+    QTest::newRow("no state") << "ImgTabelNietNietStroomloos.bmp" << QStringList{} << QStringList{};
   }
   void currentFlowsWhereTheCircuitIsClosed() {
     QFETCH(QString, family);

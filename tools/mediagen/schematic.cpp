@@ -141,7 +141,7 @@ QList<bool> liveParts(const Circuit& circuit, const QSet<QString>& operated) {
   const Terminal* plus = nullptr;
   const Terminal* zero = nullptr;
   for (const Terminal& t : circuit.terminals) (t.plus ? plus : zero) = &t;
-  if (!plus || !zero) return carrying;
+  if (!plus || !zero || !circuit.powered) return carrying;
   return Network(circuit, operated).liveParts(key(plus->at), key(zero->at));
 }
 

@@ -40,6 +40,7 @@ struct Circuit {
   QList<Terminal> terminals;
   QString caption;  // optional line of text at the top
   double scale = 1.0;
+  bool powered = true;  // false: drawn as a plain schema, no part in the live colour
 };
 
 // Which parts carry current when exactly the switches in `operated` are operated: a part does

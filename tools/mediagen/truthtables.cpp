@@ -96,9 +96,16 @@ QList<CircuitFamily> truthTableFamilies() {
       {series({makes("s1"), sideBySide({makes("s2"), makes("s3")})}), "ImgTabelAlarm", three},
       {series({makes("s1"), makes("s2"), breaks("s3")}), "ImgTabelPers", three},
   };
+  // The prediction page shows its circuit without a state until every row is predicted.
+  const QStringList predicted{"ImgTabelNietNiet"};
   QList<CircuitFamily> families;
-  for (const auto& [switches, prefix, names] : tables)
+  for (const auto& [switches, prefix, names] : tables) {
     families.append({truthTableCircuit(switches), statesNamed(prefix, names, ".bmp")});
+    if (!predicted.contains(prefix)) continue;
+    Circuit unpowered = families.last().circuit;
+    unpowered.powered = false;
+    families.append({unpowered, {{{}, QString(prefix) + "Stroomloos.bmp"}}});
+  }
   return families;
 }
 

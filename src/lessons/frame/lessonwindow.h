@@ -73,6 +73,7 @@ class LessonWindow : public Form {
   ControlArray<CommandButton>& knoppen() { return Command; }
   ControlArray<kwil::Panel>& panelen() { return Panel; }
   ControlArray<kwil::PictureBox>& plaatjes() { return PictureBox; }
+  ControlArray<kwil::Shape>& vormen() { return Shape; }
   kwil::Timer& timer() { return TijdInterval; }
 
  protected:

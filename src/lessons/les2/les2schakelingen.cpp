@@ -46,6 +46,10 @@ QString plaatjeInRij(Schakeling schakeling, int rij) {
          QStringLiteral(".bmp");
 }
 
+QString plaatjeZonderStand(Schakeling schakeling) {
+  return QString::fromLatin1(gegevens(schakeling).plaatje) + QStringLiteral("Stroomloos.bmp");
+}
+
 TabelPagina tabelOpPagina(int stap) {
   using W = Weergave;
   using S = Schakeling;

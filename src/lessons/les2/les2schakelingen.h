@@ -49,6 +49,11 @@ bool uitgangInRij(Schakeling schakeling, int rij);
 // names it: "...Onbediend.bmp", "...S1S3Bediend.bmp", and "...Bediend.bmp" for one switch.
 QString plaatjeInRij(Schakeling schakeling, int rij);
 
+// The picture of the circuit without a state: the contacts at rest, no current drawn and E1
+// dark ("...Stroomloos.bmp"). A page that asks for a prediction shows it until every row is
+// predicted, so that the drawing gives no answer away.
+QString plaatjeZonderStand(Schakeling schakeling);
+
 // What a page shows of a table.
 enum class Weergave {
   Geen,         // no table

@@ -85,8 +85,8 @@ const QList<VastePagina>& paginas() {
         "s2 = de deur gaat open, s3 = het raam gaat open.", "De schakeling is: s1 EN (s2 OF s3).",
         "Vul de tabel in met s1, s2 en s3."},
        "1 / 2 3 / 4 / 5"},
-      {{"Wanneer gaat het alarm af?", "Alleen als het alarm aan staat (s1 = 1)",
-        "EN de deur OF het raam open gaat.", "In de tabel is E1 daarom in 3 regels 1."},
+      {{"Wanneer gaat het alarm af?", "Alleen als het alarm aanstaat (s1 = 1)",
+        "EN de deur OF het raam opengaat.", "In de tabel is E1 daarom in 3 regels 1."},
        "1 / 2 3 / 4"},
       {{"Een pers in een fabriek mag alleen werken", "als je met twee handen drukt: s1 EN s2.",
         "s3 is de noodstop, een verbreekcontact.", "De schakeling is: s1 EN s2 EN NIET s3.", "Vul de tabel in."},
@@ -130,6 +130,8 @@ PaginaTekst les2Pagina(int stap) {
 QStringList les2Zinnen(int stap) { return les2Pagina(stap).zinnen; }
 
 QString les2HelpTekst(int stap) {
+  static const QStringList overzicht = {"Bij het overzicht is geen hulp meer beschikbaar.",
+                                        "Je kunt natuurlijk nog wel terug bladeren."};
   static const QList<QStringList> hulp = {
       {"In deze les maak je ook opdrachten in je werkboek.", "", "Tijdens de toets mag je dat werkboek ook gebruiken."},
       {"Een waarheidstabel is een lijstje.", "Elke regel is een stand van de schakelaars,",
@@ -165,7 +167,7 @@ QString les2HelpTekst(int stap) {
       {"Het schema mag anders zijn:", "als de tabel gelijk is, doen de schakelingen hetzelfde."},
       {"Klik op een vakje in de kolom 'Jij' om 0 of 1 te kiezen.", "Klik nog eens om het te veranderen.", "",
        "Als elk vakje een 0 of 1 heeft, probeer je alle standen", "met s1 en s2, of met F1 en F2."},
-      {"De sirene gaat alleen als het alarm aan staat.", "Dan is de deur OF het raam genoeg.", "",
+      {"De sirene gaat alleen als het alarm aanstaat.", "Dan is de deur OF het raam genoeg.", "",
        "Gebruik s1, s2 en s3, of F1, F2 en F3 zonder interface."},
       {"Tel de regels waarin E1 = 1 is.", "In al die regels is s1 = 1."},
       {"De noodstop is een verbreekcontact:", "als je hem bedient, stopt de pers altijd.", "",
@@ -174,11 +176,15 @@ QString les2HelpTekst(int stap) {
        "Wanneer je het werkboek goed ingevuld hebt,", "kun je dat prima gebruiken bij de toets."},
       {"Gebruik s1 en s2, of F1 en F2 zonder interface.", "Is E1 alleen 1 als alles bediend is,",
        "of al als er iets bediend is?"},
+      overzicht,
+      overzicht,
+      {"Schrijf bij elke schakeling eerst de standen van de schakelaars,", "daarna de uitgang E1.",
+       "Het overzicht op de vorige bladzijden helpt je daarbij.", "",
+       "Wanneer je het werkboek goed ingevuld hebt,", "kun je dat prima gebruiken bij de toets."},
+      {"De toets heeft 10 vragen.", "Kies bij elke vraag een antwoord en klik op Bevestig.",
+       "Na de laatste vraag zie je je cijfer.", "", "Tijdens de toets mag je je werkboek gebruiken."},
   };
-  static const QStringList overzicht = {"Bij het overzicht is geen hulp meer beschikbaar.",
-                                        "Je kunt natuurlijk nog wel terug bladeren."};
   if (stap >= 1 && stap <= hulp.size()) return hulp.at(stap - 1).join(vbCr);
-  if (stap > hulp.size() && stap <= kLes2Paginas) return overzicht.join(vbCr);
   return QStringLiteral("Nog niet klaar.");
 }
 

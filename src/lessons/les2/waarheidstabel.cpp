@@ -81,7 +81,7 @@ void Waarheidstabel::maakRaadPaneel() {
   lijst.setBorderWidth(2);
   kwil::Panel& titel = Panel.create(17, &lijst, tw(10), tw(8), tw(200), tw(20));
   titel.setCaption(QStringLiteral("Welke schakeling is dit?"));
-  titel.setBackColor(kKopKleur);
+  titel.setBackColor(KleurTabelKop);
   kwil::Panel& vraagteken = Panel.create(16, &lijst, tw(60), tw(40), tw(100), tw(120));
   vraagteken.setCaption(QStringLiteral("?"));
   vraagteken.setBackColor(kWit);

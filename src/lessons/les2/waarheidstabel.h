@@ -33,7 +33,6 @@ class Waarheidstabel : public LessonWindow {
   static constexpr int kRaadPaneel = 15;    // the unknown circuit's frame with the name buttons
   static constexpr int kEersteNaamKnop = 5;  // Command 5 to 8: WEL, NIET, EN, OF
   static constexpr std::int32_t kWit = 0xFFFFFF;
-  static constexpr std::int32_t kKopKleur = 0xC0FFFF;  // pale yellow, as name plates
 
  protected:
   void bouwPagina() override;

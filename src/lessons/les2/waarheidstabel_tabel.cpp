@@ -85,7 +85,7 @@ void Waarheidstabel::tekenTabel() {
       if (!c.Visible()) continue;
       const int t = rij - 1;  // the table row
       QString tekst;
-      std::int32_t achter = rij == 0 ? kKopKleur : t == huidigeRij_ ? kRijKleur : kWit;
+      std::int32_t achter = rij == 0 ? KleurTabelKop : t == huidigeRij_ ? kRijKleur : kWit;
       std::int32_t voor = kZwart;
       if (rij == 0) {
         tekst = kolom <= n ? QStringLiteral("s%1").arg(kolom) : kolom == uitKolom ? QStringLiteral("E1") : QStringLiteral("Jij");
@@ -123,7 +123,8 @@ void Waarheidstabel::tekenTabel() {
 }
 
 // The circuit in the state of the row held (the rest position on a page that is only read),
-// or the unknown circuit's question while it has no name.
+// without a state while predictions are missing, or the unknown circuit's question while it
+// has no name.
 void Waarheidstabel::toonSchakeling() {
   const TabelPagina p = pagina();
   const bool zonderSchema = p.weergave == Weergave::Geen || p.weergave == Weergave::Leeg;
@@ -134,9 +135,9 @@ void Waarheidstabel::toonSchakeling() {
     Panel(kPlaatjePaneel).setVisible(false);
     return;
   }
-  int rij = std::max(huidigeRij_, 0);
-  if (p.weergave == Weergave::Voorspellen && !voortgang(state().Stap).allesVoorspeld()) rij = 0;
-  const QString naam = plaatjeInRij(p.schakeling, rij);
+  const bool voorspelt = p.weergave == Weergave::Voorspellen && !voortgang(state().Stap).allesVoorspeld();
+  const QString naam =
+      voorspelt ? plaatjeZonderStand(p.schakeling) : plaatjeInRij(p.schakeling, std::max(huidigeRij_, 0));
   if (plaatjeIn(2) == naam && Panel(kPlaatjePaneel).Visible()) return;
   laadPlaatje(2, naam);
   CentreerPanelEnPictureBox(kPlaatjePaneel, 2);

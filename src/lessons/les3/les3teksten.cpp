@@ -2,8 +2,10 @@
 
 #include <QList>
 #include <QMap>
+#include <algorithm>
 
 #include "platform/vb.h"
+#include "shared/schakeling.h"
 
 namespace kwil {
 
@@ -92,8 +94,8 @@ const QList<PaginaTekst>& paginas() {
         "(s1 EN NIET s2) OF (NIET s1 EN s2).", "E1 brandt als precies één schakelaar aan is."},
        "1 2 / 3 4 / 5"),
       pagina({"Een schakeling uit de praktijk: de gordelwaarschuwing in een auto.",
-        "s1 is 1 als er iemand op de stoel zit.", "s2 is 1 als de gordel vast zit.",
-        "De lamp E1 brandt als de stoel bezet is", "EN de gordel NIET vast zit: s1 EN NIET s2."},
+        "s1 is 1 als er iemand op de stoel zit.", "s2 is 1 als de gordel vastzit.",
+        "De lamp E1 brandt als de stoel bezet is", "EN de gordel NIET vastzit: s1 EN NIET s2."},
        "1 / 2 3 / 4 5"),
       // 21 to 24: the table and the workbook
       pagina({"Hierboven staat de tabel van alle poorten.", "Links staan de standen van de ingangen,",
@@ -180,9 +182,34 @@ PaginaTekst les3Pagina(int stap) {
 
 QStringList les3Zinnen(int stap) { return les3Pagina(stap).zinnen; }
 
+int les3Knoppen(const Les3Schakeling& schakeling) {
+  QString fout;
+  const auto e = SchakelExpressie::lees(schakeling.formule, fout);
+  return e ? std::max(1, e->hoogsteKnop()) : 1;
+}
+
+namespace {
+
+// "a", "a en b", "a, b en c".
+QString opsomming(const QStringList& delen) {
+  if (delen.size() < 2) return delen.join(QString());
+  return delen.mid(0, delen.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" en ") + delen.last();
+}
+
+// How to work exactly the circuit's inputs without an interface.
+QStringList zonderInterface(int knoppen) {
+  QStringList toetsen, ingangen;
+  for (int k = 1; k <= knoppen; ++k) {
+    toetsen.append(QStringLiteral("F%1").arg(k));
+    ingangen.append(QStringLiteral("s%1").arg(k));
+  }
+  return {QString(), QStringLiteral("Heb je geen interface?"),
+          QStringLiteral("Houd dan %1 ingedrukt voor %2.").arg(opsomming(toetsen), opsomming(ingangen))};
+}
+
+}  // namespace
+
 QString les3HelpTekst(int stap) {
-  static const QStringList zonderInterface = {"", "Heb je geen interface?",
-                                              "Houd dan F1, F2 en F3 ingedrukt voor s1, s2 en s3."};
   static const QList<QStringList> hulp = {
       {"In deze les maak je ook opdrachten in je werkboek.", "", "Tijdens de toets mag je dat werkboek ook gebruiken."},
       {"Een poort werkt met spanning: hoog of laag.", "Hoog noemen we 1, laag noemen we 0.", "",
@@ -218,7 +245,8 @@ QString les3HelpTekst(int stap) {
                                         "Je kunt natuurlijk nog wel terug bladeren."};
   if (stap >= 1 && stap <= hulp.size()) {
     QStringList regels = hulp.at(stap - 1);
-    if (les3Schakeling(stap)) regels += zonderInterface;
+    if (const Les3Schakeling* schakeling = les3Schakeling(stap))
+      regels += zonderInterface(les3Knoppen(*schakeling));
     return regels.join(vbCr);
   }
   if (stap > hulp.size() && stap <= kLes3Paginas) return overzicht.join(vbCr);

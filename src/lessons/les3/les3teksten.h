@@ -27,6 +27,9 @@ Les3Beeld les3Beeld(int stap);
 // The circuit of a step; nullptr on a step without one.
 const Les3Schakeling* les3Schakeling(int stap);
 
+// The inputs a circuit uses: s1 up to the highest one its expression names (at least s1).
+int les3Knoppen(const Les3Schakeling& schakeling);
+
 // The page text of a step; steps without text (31, or outside 1 to 30) give an empty page.
 PaginaTekst les3Pagina(int stap);
 QStringList les3Zinnen(int stap);

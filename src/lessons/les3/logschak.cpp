@@ -17,11 +17,6 @@ std::shared_ptr<const SchakelExpressie> expressie(const Les3Schakeling& schakeli
   QString fout;
   return SchakelExpressie::lees(schakeling.formule, fout);
 }
-
-int aantalKnoppen(const Les3Schakeling& schakeling) {
-  const auto e = expressie(schakeling);
-  return e ? std::max(1, e->hoogsteKnop()) : 1;
-}
 }  // namespace
 
 LessonConfig logSchakConfig() {
@@ -125,7 +120,7 @@ void LogSchak::simuleer() {
   }
   std::array<bool, 5> ingedrukt{};
   unsigned stand = 0;
-  const int n = aantalKnoppen(*schakeling);
+  const int n = les3Knoppen(*schakeling);
   for (int k = 0; k < 5; ++k) {
     ingedrukt[static_cast<std::size_t>(k)] = s.Ingang[s1 + k];
     if (k < n && ingedrukt[static_cast<std::size_t>(k)]) stand |= 1u << k;
@@ -139,7 +134,7 @@ void LogSchak::simuleer() {
 bool LogSchak::allesGeprobeerd(int stap) const {
   const Les3Schakeling* schakeling = les3Schakeling(stap);
   if (!schakeling) return true;
-  const unsigned alle = (1u << (1u << aantalKnoppen(*schakeling))) - 1;
+  const unsigned alle = (1u << (1u << les3Knoppen(*schakeling))) - 1;
   return (geprobeerd_.value(stap) & alle) == alle;
 }
 
@@ -149,7 +144,7 @@ void LogSchak::beslisVerder() {
   const int stap = state().Stap;
   const Les3Schakeling* verlaten = les3Schakeling(stap - 1);
   if (verlaten && verlaten->allesProberen && !allesGeprobeerd(stap - 1)) {
-    weigerVerder(les3Weigering(aantalKnoppen(*verlaten)), true);
+    weigerVerder(les3Weigering(les3Knoppen(*verlaten)), true);
     return;
   }
   if (stap == kLes3WerkboekStap + 1) tekenVraagBeantwoord(les3WerkboekVraag());

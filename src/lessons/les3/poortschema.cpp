@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/forms/colors.h"
+
 namespace kwil {
 
 namespace {
@@ -311,7 +313,7 @@ QImage tekenPoortenTabel(double zoom) {
   QImage beeld = leegBeeld(QSizeF(8 * kCel + 50, 5 * kRij + 20), zoom, p);
   auto cel = [&](double x, double y, const QString& tekst, int kop) {
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(kop ? QColor(0xC0, 0xFF, 0xFF) : QColor(Qt::white));
+    p.setBrush(kop ? vbColor(KleurTabelKop) : QColor(Qt::white));
     p.drawRect(QRectF(x, y, kCel, kRij));
     zetLetter(p, 12, true);
     if (!kop) p.setPen(kleur(tekst == QLatin1String("1")));

@@ -1,5 +1,7 @@
 #include "lessons/les5/binstel.h"
 
+#include <algorithm>
+
 #include "interface/outputs.h"
 #include "platform/vb.h"
 #include "shared/kwilstate.h"
@@ -175,7 +177,15 @@ void Binstel::maakLijsten() {
 
 // --- Frame hooks ------------------------------------------------------------------------------
 
-void Binstel::schaalLesControls(const ScaleOptions& opties) { scaleArray(lijn, opties); }
+void Binstel::schaalLesControls(const ScaleOptions& opties) {
+  scaleArray(lijn, opties);
+  // "Deci maal" wraps onto two lines by design. Its type grows with SchaalY, so the label keeps
+  // the width that goes with that type (centred in its frame), or a wide screen puts it on one.
+  kwil::Panel& label = Panel(45);
+  const float breedte = std::min(label.Width(), 85.0f * TwipsPerPixel * state().SchaalY);
+  label.setLeft(label.Left() + (label.Width() - breedte) / 2);
+  label.setWidth(breedte);
+}
 
 void Binstel::bijActiveren() {
   KwilState& s = state();

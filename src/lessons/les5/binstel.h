@@ -82,6 +82,7 @@ class Binstel : public LessonWindow {
   void laadAfbeelding(int i, const QString& naam);
   // The title panel's movements and its typed title.
   void schuifTitel(float van, float tot, float stap, bool hoogte);
+  void schuifTitelOmlaag();
   void typTitel(const QString& titel);
 
   void ImageBox_MouseMove(int index);

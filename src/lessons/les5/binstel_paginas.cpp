@@ -1,5 +1,7 @@
 // The pages of lesson 5: what each page shows beside its text when it is entered from a
 // neighbouring page, the title panel's movements, the character table, and the text itself.
+#include <algorithm>
+
 #include "interface/outputs.h"
 #include "lessons/les5/binstel.h"
 #include "platform/vb.h"
@@ -144,7 +146,7 @@ void Binstel::aankomst1tot14(int stap, int vorige) {
     case 12:
       if (vorige == 11) {
         Panel(44).setCaption({});
-        schuifTitel(30, 1280, 5, false);
+        schuifTitelOmlaag();
         typTitel(kMachten);
       }
       break;
@@ -153,7 +155,7 @@ void Binstel::aankomst1tot14(int stap, int vorige) {
         Panel(44).setCaption({});
         verberg(43);
         schuifTitel(680, 1245, 5, true);
-        schuifTitel(30, 1280, 5, false);
+        schuifTitelOmlaag();
         typTitel(kMachten);
       }
       break;
@@ -339,7 +341,9 @@ void Binstel::conversieTitel(const QString& titel, std::int32_t kleur) {
   toon(5);
 }
 
-// The character table: codes 65 to 124, ten rows of six columns, drawn afresh.
+// The character table: codes 65 to 124, ten rows of six columns, drawn afresh. The box is
+// measured in the box's own type; the table is then printed in the largest type that fits the
+// box, its rows spread over the box's height.
 void Binstel::tekenAsciiTabel(int verbergen) {
   const KwilState& s = state();
   verberg(verbergen);
@@ -351,8 +355,21 @@ void Binstel::tekenAsciiTabel(int verbergen) {
   CentreerPanelEnPictureBox(50, 2);
   Panel(50).setLeft(10 * s.SchaalX);
   Panel(50).setTop(Panel(46).Top() + Panel(46).Height() + 10);
-  tabel.setCurrentY(20);
-  for (int c = 65; c <= 74; ++c) {
+  constexpr int kRijen = 10;
+  constexpr float kRand = 20;  // above the first row and below the last
+  const float eigen = tabel.FontSize();
+  // A row reaches column 78; as much room again as the three columns before the first.
+  auto past = [&](float punten) {
+    tabel.setFontSize(punten);
+    return tabel.TextWidth(QString(80, QLatin1Char('0'))) <= tabel.ScaleWidth() &&
+           kRijen * tabel.TextHeight() <= tabel.ScaleHeight() - 2 * kRand;
+  };
+  float punten = eigen;
+  while (past(punten + 0.5f)) punten += 0.5f;
+  tabel.setFontSize(punten);
+  const float regel = (tabel.ScaleHeight() - 2 * kRand - tabel.TextHeight()) / (kRijen - 1);
+  for (int c = 65; c < 65 + kRijen; ++c) {
+    tabel.setCurrentY(kRand + static_cast<float>(c - 65) * std::max(regel, tabel.TextHeight()));
     tabel.setCurrentX(10);
     for (int k = 0; k < 6; ++k) {
       const int code = c + 10 * k;
@@ -365,6 +382,7 @@ void Binstel::tekenAsciiTabel(int verbergen) {
     }
     tabel.Print();
   }
+  tabel.setFontSize(eigen);
 }
 
 // --- The title panel -------------------------------------------------------------------------------
@@ -387,6 +405,17 @@ void Binstel::schuifTitel(float van, float tot, float stap, bool hoogte) {
     DoEvents();
   }
   titelBewegingen_.append(beweging);
+}
+
+// Slides the title panel down over the bit rows. The slide stops up to a step short of its
+// bound, and the outline round the rows ends a third of a design pixel above that bound: where
+// the pixels round down, the outline's bottom line stays in view under the panel, which then
+// goes down that last pixel. (A panel still short from page 15, reached by a jump, is left.)
+void Binstel::schuifTitelOmlaag() {
+  schuifTitel(30, 1280, 5, false);
+  kwil::Panel& titel = Panel(44);
+  const int kort = Shape(9).geometry().bottom() - titel.geometry().bottom();
+  if (kort == 1) titel.setTop(titel.Top() + TwipsPerPixel);
 }
 
 // Types the title a character at a time; no events run meanwhile, so each character is painted

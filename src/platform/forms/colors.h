@@ -9,6 +9,10 @@ namespace kwil {
 inline constexpr std::int32_t KleurKnopNormaal = 0xFFDBBF;
 inline constexpr std::int32_t KleurKnopOnderMuis = 0xFAE5D5;
 
+// Header cells of the lessons' tables (truth tables, gate tables): the pale yellow of the
+// name plates.
+inline constexpr std::int32_t KleurTabelKop = 0xC0FFFF;
+
 // Twips in one pixel, the fixed factor between a panel's unit and the screen.
 inline constexpr int TwipsPerPixel = 15;
 
