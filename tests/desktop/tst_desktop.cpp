@@ -2,7 +2,8 @@
 // server with a window manager (openbox, and metacity), a private sound server, an Arduino and
 // an iCP12 simulated on pseudo-terminals, driven with real mouse and key events. It sees what
 // the offscreen tests cannot: a window measured before the window manager has maximised it,
-// the end of the program, a key press travelling through the window system, and list clicks.
+// the end of the program, a key press travelling through the window system, list clicks, and a
+// window that is shown again painted whole.
 // Screenshots of a failure are left in the test output folder.
 #include <QSettings>
 #include <QTest>
@@ -57,7 +58,24 @@ const QRectF kKlassen(8, 64, 120, 194), kLeerlingen(8, 312, 470, 160);
 const QPointF kVerwijderen(286, 277), kLeraarHoofdmenu(560, 455);
 // The selection window's title box reaches here only when the window was scaled to the screen.
 const QPointF kTitelRechts(380, 50);
+// The selection window below its lamps and instruction, which change colour by themselves.
+const QRectF kSelectieOnderInstructie(0, 145, 640, 335);
 }  // namespace plek
+
+// The part of a window's picture at a rectangle of the design.
+QImage ontwerpDeel(const QImage& venster, const QRectF& deel) {
+  const qreal sx = venster.width() / 640.0, sy = venster.height() / 480.0;
+  return venster.copy(QRectF(deel.x() * sx, deel.y() * sy, deel.width() * sx, deel.height() * sy).toRect());
+}
+
+// The smallest rectangle that holds every pixel in which two pictures of one size differ.
+QRect verschil(const QImage& a, const QImage& b) {
+  QRect anders;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) anders |= QRect(x, y, 1, 1);
+  return anders;
+}
 
 }  // namespace
 
@@ -114,13 +132,16 @@ class TestDesktop : public QObject {
     program_ = std::make_unique<ProgramRun>(*session_, executable(), programmaOmgeving(dataPath));
   }
 
-  // On failure: the screen and the program's output, for whoever has to find out why.
-  void bewaarBewijs(const QString& stap) {
+  // On failure: the screen and the program's output, for whoever has to find out why, and the
+  // picture of a window that the test took before, if any.
+  void bewaarBewijs(const QString& stap, const QImage& eerder = {}) {
     if (!session_) return;
     const QString naamBestand = QStringLiteral("%1-%2").arg(QString::fromLatin1(QTest::currentDataTag()), stap)
                                     .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9-]")), QStringLiteral("_"));
     const QString pad = session_->saveScreenshot(outputFolder(), naamBestand);
     qWarning("screenshot: %s", qPrintable(pad));
+    if (!eerder.isNull())
+      eerder.save(outputFolder() + QLatin1Char('/') + naamBestand + QStringLiteral("-eerder.png"));
     if (program_) qWarning("program output:\n%s", qPrintable(program_->output()));
   }
 
@@ -188,11 +209,7 @@ class TestDesktop : public QObject {
   // the window stands still. The workbook page's question (a pupil who is on within ten
   // seconds is asked whether the drawing is done) is answered yes.
   bool bladerVerder() {
-    auto voettekst = [&](const QImage& venster) {
-      return venster.copy(QRectF(13 * venster.width() / 640.0, 462 * venster.height() / 480.0,
-                                 220 * venster.width() / 640.0, 15 * venster.height() / 480.0)
-                              .toRect());
-    };
+    auto voettekst = [](const QImage& venster) { return ontwerpDeel(venster, QRectF(13, 462, 220, 15)); };
     const QImage voor = voettekst(program_->mainWindowPicture());
     program_->click(plek::kLesVerder.x(), plek::kLesVerder.y());
     QImage vorig;
@@ -219,6 +236,40 @@ class TestDesktop : public QObject {
     program_->type(QStringLiteral("zon"));
     program_->key(QStringLiteral("Return"));
     QVERIFY(wachtOp(Venster::Hoofdmenu, QStringLiteral("login")));
+  }
+
+  // The teacher's way in: "Leraarmodule", the password and Return.
+  bool naarLeraarmodule(const QString& stap) {
+    program_->click(plek::kLeraarmodule.x(), plek::kLeraarmodule.y());
+    QTest::qWait(300);
+    program_->type(QStringLiteral("leraar"));
+    program_->key(QStringLiteral("Return"));
+    return wachtOp(Venster::Leraarmodule, stap);
+  }
+
+  // The window as it is shown must be the window painted afresh, which it is once restored and
+  // maximised again. `deel` (on the design) leaves out what changes by itself.
+  void vergelijkMetVersGeschilderd(Venster v, const QRectF& deel, const QString& stap) {
+    program_->pointAtTitleBar();  // no control lit up under the pointer
+    QTest::qWait(500);
+    const QImage getoond = ontwerpDeel(program_->mainWindowPicture(), deel);
+    program_->toggleMaximised();
+    QVERIFY(QTest::qWaitFor([&] { return !isAlleen(v); }, kWindowTimeoutMs));
+    program_->toggleMaximised();
+    QVERIFY(wachtOp(v, stap));
+    QTest::qWait(500);
+    const QImage vers = ontwerpDeel(program_->mainWindowPicture(), deel);
+    QCOMPARE(vers.size(), getoond.size());
+    if (vers == getoond) return;
+    bewaarBewijs(stap, getoond);
+    const QRect anders = verschil(getoond, vers);
+    QFAIL(qPrintable(
+        QStringLiteral("%1: differs from the window painted afresh in x %2..%3, y %4..%5 of the part")
+            .arg(stap)
+            .arg(anders.left())
+            .arg(anders.right())
+            .arg(anders.top())
+            .arg(anders.bottom())));
   }
 
   void stopVanuitSelectie() {
@@ -345,11 +396,7 @@ class TestDesktop : public QObject {
     QVERIFY(klikNaar(plek::kMenuHoofdmenu, Venster::Selectie, QStringLiteral("logged out")));
 
     // The teacher deletes the second pupil of the second class, chosen by mouse.
-    program_->click(plek::kLeraarmodule.x(), plek::kLeraarmodule.y());
-    QTest::qWait(300);
-    program_->type(QStringLiteral("leraar"));
-    program_->key(QStringLiteral("Return"));
-    QVERIFY(wachtOp(Venster::Leraarmodule, QStringLiteral("teacher module")));
+    QVERIFY(naarLeraarmodule(QStringLiteral("teacher module")));
     klikRegel(plek::kKlassen, 2, QStringLiteral("class 3C"));
     QTest::qWait(500);
     klikRegel(plek::kLeerlingen, 2, QStringLiteral("pupil Jansen"));
@@ -360,6 +407,29 @@ class TestDesktop : public QObject {
     QCOMPARE(over, (QList<QVariantList>{{QStringLiteral("Dijk")}, {QStringLiteral("Bakker")}, {QStringLiteral("Vries")}}));
 
     QVERIFY(klikNaar(plek::kLeraarHoofdmenu, Venster::Selectie, QStringLiteral("back from the teacher module")));
+    stopVanuitSelectie();
+  }
+
+  // A window shown again is painted whole, also beyond the 640 x 480 that the window manager
+  // gave it while it was hidden: the selection window back from the teacher module, which
+  // showed the password form and other buttons when it was hidden.
+  void windowsShownAgainArePaintedWhole_data() { windowManagers(); }
+  void windowsShownAgainArePaintedWhole() {
+    QFETCH(QString, manager);
+    if (!startSession(manager)) return;
+    startProgram(maakDatabase(manager + QStringLiteral(".db")));
+    QVERIFY(wachtOpEindeStart());
+    // Whether the program paints before the window manager maximises the window goes either
+    // way; every round is one more chance to lose.
+    for (int ronde = 1; ronde <= 4; ++ronde) {
+      const QString r = QStringLiteral(" (round %1)").arg(ronde);
+      QVERIFY(naarLeraarmodule(QStringLiteral("teacher module") + r));
+      QVERIFY(klikNaar(plek::kLeraarHoofdmenu, Venster::Selectie,
+                       QStringLiteral("back to the selection window") + r));
+      vergelijkMetVersGeschilderd(Venster::Selectie, plek::kSelectieOnderInstructie,
+                                  QStringLiteral("selection window again") + r);
+      if (QTest::currentTestFailed()) return;
+    }
     stopVanuitSelectie();
   }
 

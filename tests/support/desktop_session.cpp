@@ -205,6 +205,23 @@ void ProgramRun::clickAt(const QPoint& p) {
                                            QString::number(p.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
+// xdotool's move to the middle of the title bar, a little above the inner area.
+QStringList ProgramRun::toTitleBar() {
+  const QRect inner = mainWindow().inner;
+  return {QStringLiteral("mousemove"), QString::number(inner.center().x()),
+          QString::number(inner.top() - 10)};
+}
+
+void ProgramRun::pointAtTitleBar() {
+  session_.run(QStringLiteral("xdotool"), toTitleBar());
+}
+
+void ProgramRun::toggleMaximised() {
+  session_.run(QStringLiteral("xdotool"),
+               toTitleBar() + QStringList{QStringLiteral("click"), QStringLiteral("--repeat"),
+                                          QStringLiteral("2"), QStringLiteral("1")});
+}
+
 void ProgramRun::type(const QString& text) {
   session_.run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
 }

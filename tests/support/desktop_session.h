@@ -78,6 +78,11 @@ class ProgramRun {
   void click(float designX, float designY);
   // A click on the screen.
   void clickAt(const QPoint& screenPoint);
+  // The pointer on the main window's title bar, off every control of the program.
+  void pointAtTitleBar();
+  // A double click on the main window's title bar: the window manager restores a maximised
+  // window, or maximises a restored one.
+  void toggleMaximised();
   void type(const QString& text);
   // Key names as xdotool knows them ("Return", "F12").
   void key(const QString& name);
@@ -93,6 +98,7 @@ class ProgramRun {
   QList<int> listLineCentres(const QRectF& designRect);
 
  private:
+  QStringList toTitleBar();
   DesktopSession& session_;
   QProcess process_;
   QByteArray output_;

@@ -291,6 +291,16 @@ void Form::closeEvent(QCloseEvent* e) {
   EndProgram();
 }
 
+// A window manager puts a maximised window that is hidden back at its size from before the
+// maximise (the design's 640 x 480), and Qt marks only that much of the window for painting
+// when it is shown again. The manager maximises it once more before the first paint, to the
+// size that Qt's picture of the window still has from before the hide, so Qt sees nothing
+// grow and keeps the rest of that old picture. Any change of size repaints the whole window.
+void Form::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  update();
+}
+
 void Form::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), vbColor(backColor_));
