@@ -36,7 +36,7 @@ QStringList missingTools(const QString& windowManager) {
   QStringList missing;
   for (const QString& tool : {QStringLiteral("Xvfb"), QStringLiteral("xdotool"), QStringLiteral("xprop"),
                               QStringLiteral("xwininfo"), QStringLiteral("import"), windowManager})
-    if (QStandardPaths::findExecutable(tool).isEmpty()) missing << tool;
+    if (!tool.isEmpty() && QStandardPaths::findExecutable(tool).isEmpty()) missing << tool;
   return missing;
 }
 
@@ -72,6 +72,7 @@ bool DesktopSession::start(const QString& windowManager, const QSize& screen) {
     error_ = QStringLiteral("Xvfb on %1 takes no clients").arg(display_);
     return false;
   }
+  if (windowManager.isEmpty()) return true;
 
   manager_.setProcessEnvironment(clientEnvironment(display_));
   manager_.setProcessChannelMode(QProcess::MergedChannels);

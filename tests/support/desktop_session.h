@@ -30,7 +30,8 @@ class DesktopSession {
   DesktopSession& operator=(const DesktopSession&) = delete;
 
   // A fresh X server of the given size with the window manager running on it (checked through
-  // the manager's own announcement). False with error() set when either does not come up.
+  // the manager's own announcement), or a bare server when windowManager is empty. False with
+  // error() set when either does not come up.
   bool start(const QString& windowManager, const QSize& screen);
   QString error() const { return error_; }
   QString display() const { return display_; }
@@ -60,6 +61,7 @@ class ProgramRun {
   ~ProgramRun();
 
   bool running() const { return process_.state() == QProcess::Running; }
+  qint64 processId() const { return process_.processId(); }
   // Waits for the program to end by itself; false when it is still running after timeoutMs.
   bool waitForEnd(int timeoutMs);
   int exitCode() const { return process_.exitCode(); }
