@@ -114,10 +114,11 @@ QByteArray DesktopSession::run(const QString& program, const QStringList& argume
   return p.readAllStandardOutput();
 }
 
-QImage DesktopSession::screenshot() {
-  return QImage::fromData(run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                                         QStringLiteral("png:-")}),
-                          "PNG");
+QImage DesktopSession::screenshot() { return windowPicture(QStringLiteral("root")); }
+
+QImage DesktopSession::windowPicture(const QString& id) {
+  const QStringList arguments{QStringLiteral("-window"), id, QStringLiteral("png:-")};
+  return QImage::fromData(run(QStringLiteral("import"), arguments), "PNG");
 }
 
 QString DesktopSession::saveScreenshot(const QString& folder, const QString& name) {
@@ -233,7 +234,10 @@ void ProgramRun::keyDown(const QString& name) {
 }
 void ProgramRun::keyUp(const QString& name) { session_.run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), name}); }
 
-QImage ProgramRun::mainWindowPicture() { return session_.screenshot().copy(mainWindow().inner); }
+QImage ProgramRun::mainWindowPicture() {
+  const QString id = mainWindow().id;
+  return id.isEmpty() ? QImage() : session_.windowPicture(id);
+}
 
 QList<int> ProgramRun::listLineCentres(const QRectF& designRect) {
   const QPoint topLeft = onScreen(float(designRect.left()), float(designRect.top()));

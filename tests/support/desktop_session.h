@@ -43,6 +43,9 @@ class DesktopSession {
   QByteArray run(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
   // The whole screen as a picture.
   QImage screenshot();
+  // What a window itself holds. A compositing window manager can leave the screen behind it for
+  // a while (metacity, at times, strips of the window that was shown before).
+  QImage windowPicture(const QString& id);
   // Saves the screen in `folder` as `name`.png (for a failing test to leave behind).
   QString saveScreenshot(const QString& folder, const QString& name);
 
@@ -91,7 +94,8 @@ class ProgramRun {
   void keyDown(const QString& name);
   void keyUp(const QString& name);
 
-  // The main window's inner area as a picture (screen pixels).
+  // The main window's inner area as the program drew it (screen pixels), whatever a
+  // compositor shows on the screen.
   QImage mainWindowPicture();
   // The screen position of a point of the design.
   QPoint onScreen(float designX, float designY);
