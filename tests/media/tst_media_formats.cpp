@@ -4,6 +4,7 @@
 #include "narration.h"
 #include "sounds.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -165,6 +166,15 @@ class TestMediaFormats : public QObject {
     result = generateNarration(dir.path(), changed);
     QCOMPARE(result.spoken, 2);  // one file gone, one text changed
     QCOMPARE(result.unchanged, 0);
+
+    // A file of an earlier encoding, whose empty first frame made the player warn, is made again.
+    QFile manifest(dir.filePath(".narration-texts"));
+    QVERIFY(manifest.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray earlier = "espeak-ng -v nl -s 150 | lame -m m -b 64\n" + texts[0].text.toUtf8();
+    manifest.write(QCryptographicHash::hash(earlier, QCryptographicHash::Sha1).toHex() + '\t' +
+                   texts[0].fileName.toUtf8());
+    manifest.close();
+    QCOMPARE(generateNarration(dir.path(), {texts[0]}).spoken, 1);
   }
 
   // A missing program fails every text (more texts than run side by side, so the later ones

@@ -1,7 +1,16 @@
 // The real wav and narration players, playing generated sound into a private null sink.
 #include <QAudioOutput>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QMediaPlayer>
+#include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
 
 #include "platform/real/qtsound.h"
 #include "shared/geluid.h"
@@ -25,6 +34,42 @@ bool ends(QMediaPlayer* player, int ms = 15000) {
       ms);
 }
 
+// Catches what this process writes to standard error while it lives, the sound backend's
+// own threads included.
+class StandardErrorCatch {
+ public:
+  StandardErrorCatch() {
+    if (!file_.open()) return;
+    std::fflush(stderr);
+    saved_ = dup(STDERR_FILENO);
+    if (saved_ >= 0) dup2(file_.handle(), STDERR_FILENO);
+  }
+  ~StandardErrorCatch() {
+    if (saved_ < 0) return;
+    std::fflush(stderr);
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  StandardErrorCatch(const StandardErrorCatch&) = delete;
+  StandardErrorCatch& operator=(const StandardErrorCatch&) = delete;
+
+  bool catching() const { return saved_ >= 0; }
+  // What was written since the last call.
+  QByteArray take() {
+    std::fflush(stderr);
+    QFile written(file_.fileName());
+    if (!written.open(QIODevice::ReadOnly) || !written.seek(taken_)) return {};
+    const QByteArray text = written.readAll();
+    taken_ += text.size();
+    return text;
+  }
+
+ private:
+  QTemporaryFile file_;
+  int saved_ = -1;
+  qint64 taken_ = 0;
+};
+
 }  // namespace
 
 class TestQtSound : public QObject {
@@ -32,12 +77,15 @@ class TestQtSound : public QObject {
   test::PulseNullSink sink_;
   QTemporaryDir program_;
   QString shortWav_, longWav_, mp3_, brokenMp3_;
+  QString builtNarration_;  // the Teksten folder of the build's program folder
   bool haveMp3_ = false;
 
   QString path(const QString& relative) const { return program_.path() + QLatin1Char('/') + relative; }
 
  private Q_SLOTS:
   void initTestCase() {
+    if (qEnvironmentVariableIsSet("KWIL_PROGRAM_DIR"))
+      builtNarration_ = qEnvironmentVariable("KWIL_PROGRAM_DIR") + QStringLiteral("/Teksten");
     if (!test::PulseNullSink::available()) QSKIP("pulseaudio is not installed");
     QVERIFY2(sink_.start(), qPrintable(sink_.error()));
     QVERIFY2(test::waitForAudioOutputs(1), "Qt does not see the null sink");
@@ -123,6 +171,43 @@ class TestQtSound : public QObject {
     }
     narration.stop();
     QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
+  }
+
+  // Every narration the build spoke, played whole through the real player, leaves standard error
+  // as it was: the program would print anything written there at every Lees voor. Many play side
+  // by side, mixed by the null sink, the longest first, so that the last to start are short.
+  void everyNarrationPlaysWithoutWarnings() {
+    const QDir folder(builtNarration_);
+    QStringList files;
+    for (QDirIterator it(folder.path(), {QStringLiteral("*.mp3")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();)
+      files.append(folder.relativeFilePath(it.next()));
+    if (files.isEmpty()) QSKIP("the build has spoken no narration");
+    std::ranges::sort(files, std::greater{}, [&](const QString& file) { return QFileInfo(folder, file).size(); });
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    StandardErrorCatch errors;
+    QVERIFY(errors.catching());
+    constexpr size_t sideBySide = 64;
+    std::vector<std::unique_ptr<QtNarrationPlayer>> playing;
+    const auto ended = [](const auto& narration) {
+      return narration->mediaPlayer()->mediaStatus() == QMediaPlayer::EndOfMedia;
+    };
+    for (qsizetype next = 0; next < files.size() || !playing.empty();) {
+      for (; next < files.size() && playing.size() < sideBySide; ++next) {
+        playing.push_back(std::make_unique<QtNarrationPlayer>());
+        playing.back()->render(folder.filePath(files[next]));
+        playing.back()->run();
+      }
+      QVERIFY2(QTest::qWaitFor([&] { return std::ranges::any_of(playing, ended); }, 40000), "no narration ended");
+      QStringList sounding;
+      for (const auto& narration : playing) {
+        QCOMPARE(narration->mediaPlayer()->error(), QMediaPlayer::NoError);
+        sounding.append(folder.relativeFilePath(narration->mediaPlayer()->source().toLocalFile()));
+      }
+      std::erase_if(playing, ended);
+      const QByteArray written = errors.take();
+      QVERIFY2(written.isEmpty(), qPrintable(sounding.join(QStringLiteral(", ")) + QStringLiteral(":\n") + written));
+    }
   }
 
   // The program's own procedures over the real players: Lees voor, stop, a wav sound.

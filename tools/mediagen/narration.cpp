@@ -22,13 +22,21 @@ namespace {
 
 // Kept in the Teksten folder: for each file made, the fingerprint of the text it speaks.
 const char* const kManifest = ".narration-texts";
-// Part of every fingerprint, so that a change of voice or encoding makes everything again.
-const char* const kVoiceSettings = "espeak-ng -v nl -s 150 | lame -m m -b 64";
 
+const QStringList kVoice = {"-m", "-v", "nl", "-s", "150"};
+// Mono at 64 kbit/s, at 44.1 kHz rather than espeak-ng's 22050 Hz. lame's Info frame tells a
+// gapless decoder to drop the encoder's delay of 1105 samples from the start: more than a whole
+// frame at 22050 Hz (576 samples), whose first frame then decodes to nothing, and GStreamer's
+// mp3 decoder prints a critical assertion for that empty frame at every narration. A frame at
+// 44.1 kHz holds 1152 samples. The Info frame stays: it gives the length before playing.
+const QStringList kEncoding = {"--quiet", "-m", "m", "-b", "64", "--resample", "44.1"};
+
+// The voice and encoding are part of every fingerprint, so that a change of either makes
+// everything again.
 QString fingerprint(const QString& text) {
+  const QString settings = "espeak-ng " + kVoice.join(' ') + " | lame " + kEncoding.join(' ');
   return QString::fromLatin1(
-      QCryptographicHash::hash((QString::fromLatin1(kVoiceSettings) + '\n' + text).toUtf8(), QCryptographicHash::Sha1)
-          .toHex());
+      QCryptographicHash::hash((settings + '\n' + text).toUtf8(), QCryptographicHash::Sha1).toHex());
 }
 
 QHash<QString, QString> readManifest(const QString& path) {
@@ -102,10 +110,10 @@ void runJobs(const std::vector<std::unique_ptr<Job>>& jobs, int width) {
   startNext = [&] {
     if (next == jobs.size()) return;
     Job* job = jobs[next++].get();
-    runStep(owner, *job, "espeak-ng", {"-m", "-v", "nl", "-s", "150", "-w", job->wav, "--stdin"}, job->text.text.toUtf8(),
+    runStep(owner, *job, "espeak-ng", kVoice + QStringList{"-w", job->wav, "--stdin"}, job->text.text.toUtf8(),
             [&owner, &jobDone, job] {
               if (!job->failure.isEmpty()) return jobDone();
-              runStep(owner, *job, "lame", {"--quiet", "-m", "m", "-b", "64", job->wav, job->mp3}, {}, jobDone);
+              runStep(owner, *job, "lame", kEncoding + QStringList{job->wav, job->mp3}, {}, jobDone);
             });
   };
   for (int i = 0; i < width; ++i) startNext();
