@@ -2,6 +2,7 @@
 // mp3 narration pipeline.
 #include "gifwriter.h"
 #include "narration.h"
+#include "spokenforms.h"
 #include "sounds.h"
 
 #include <QCryptographicHash>

@@ -1,7 +1,5 @@
 #include "narration.h"
 
-#include "spokenforms.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
@@ -9,7 +7,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>

@@ -21,15 +21,6 @@ struct NarrationText {
 
 using NarrationProvider = std::function<QList<NarrationText>()>;
 
-// The lines of a page as one text to speak (spokenforms.cpp): empty lines left out, a line
-// that stops without a mark before a new sentence or table row ended with a full stop, the
-// rest joined with a blank, powers, bit patterns and formulas read as a teacher reads them
-// (spokenforms.h), and the few written forms a speech synthesiser would spell out letter by
-// letter ("Dhr.", "blz.", "mA") given in their spoken form. Words in capitals ("WEL", "EN")
-// are stressed with SSML, so the text is spoken with espeak-ng -m. A text may hold several
-// lines itself, separated by newlines. Every text that is spoken goes through it.
-QString spokenText(const QStringList& lines);
-
 // The providers of the program's lessons and tests (narration_sources.cpp).
 QList<NarrationProvider> narrationProviders();
 

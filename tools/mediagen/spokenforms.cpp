@@ -1,7 +1,5 @@
 #include "spokenforms.h"
 
-#include "narration.h"
-
 #include <QList>
 #include <QRegularExpression>
 

@@ -5,6 +5,7 @@
 // into the words the lessons teach, for every text that is spoken: page texts and test texts
 // alike.
 #include <QString>
+#include <QStringList>
 
 namespace kwil::media {
 
@@ -31,5 +32,14 @@ QString readFormulas(const QString& text);
 // Digits as an exponent, raised after their base ("2" becomes "²"), the way a page that
 // prints a power is read aloud: "2²" is spoken "2 tot de macht 2".
 QString superscript(const QString& digits);
+
+// The lines of a page as one text to speak: empty lines left out, a line that stops without a mark
+// before a new sentence or table row ended with a full stop, the rest joined with a blank, powers,
+// bit patterns and formulas read as a teacher reads them (above), and the few written forms a
+// speech synthesiser would spell out letter by letter ("Dhr.", "blz.", "mA") given in their spoken
+// form. Words in capitals ("WEL", "EN") are stressed with SSML, so the text is spoken with
+// espeak-ng -m. A text may hold several lines itself, separated by newlines. Every text that is
+// spoken goes through it.
+QString spokenText(const QStringList& lines);
 
 }  // namespace kwil::media
