@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -218,8 +219,14 @@ int main(int argc, char* argv[]) {
   }
   // Another build's program folder, to compare it with this one.
   const qsizetype programAt = args.indexOf(QStringLiteral("--program"));
-  const QString programDir = programAt > 0 && programAt + 1 < args.size() ? args.at(programAt + 1)
-                                                                          : QStringLiteral(KWIL_PROGRAM_DIR);
+  // Made absolute, since the program is started with its own folder as its working folder.
+  const QString programDir = programAt > 0 && programAt + 1 < args.size()
+                                 ? QFileInfo(args.at(programAt + 1)).absoluteFilePath()
+                                 : QStringLiteral(KWIL_PROGRAM_DIR);
+  if (!QFileInfo(programDir + QStringLiteral("/kwilmora")).isExecutable()) {
+    QTextStream(stderr) << "Geen programma kwilmora in " << programDir << "\n";
+    return 1;
+  }
   const QString database = work.filePath(QStringLiteral("Kwilmora.db"));
   if (QProcess::execute(programDir + QStringLiteral("/kwilmora-initdb"), {database}) != 0) return 1;
   kwil::dbtest::query(database,

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -208,6 +209,26 @@ class TestMediaFormats : public QObject {
     for (const NarrationText& text : texts) QVERIFY(!QFile::exists(dir.filePath(text.fileName)));
   }
 
+  // An option the tool does not know is never taken for a program folder to speak into.
+  void narrationToolRefusesUnknownOptions_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("help") << QStringList{"--help"};
+    QTest::newRow("a short option") << QStringList{"-h"};
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("two folders") << QStringList{"a", "b"};
+  }
+  void narrationToolRefusesUnknownOptions() {
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    QProcess tool;
+    tool.setWorkingDirectory(dir.path());
+    tool.start(KWIL_NARRATION_TOOL, arguments);
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 2);
+    QVERIFY(tool.readAllStandardError().startsWith("Gebruik: kwil-narration"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+  }
+
   void narrationRefusesAnEmptyText() {
     QTemporaryDir dir;
     const NarrationResult result = generateNarration(dir.path(), {{"Hoofdstuk 1/Kwil 1-2.mp3", "  "}});
@@ -225,9 +246,9 @@ class TestMediaFormats : public QObject {
     QTest::newRow("abbreviations") << QStringList{"Bel bij Dhr. Vonkel,", "vraag 1 op blz. 6."}
                                    << "Bel bij meneer Vonkel, vraag 1 op bladzijde 6.";
     QTest::newRow("a range of numbers") << QStringList{"(10 - 20 mA)"} << "(10 tot 20 milliampère)";
-    QTest::newRow("a dash that is no range") << QStringList{"- s1,", "- s2 - of niet"} << "- s1, - s2 - of niet";
+    QTest::newRow("a dash that is no range") << QStringList{"- s1,", "- s2 - of niet"} << "- es1, - es2 - of niet";
     QTest::newRow("stressed words") << QStringList{"'s1 EN s2' of s1 OF s2: de bel gaat WEL, NIET."}
-                                    << "'s1 <emphasis>en</emphasis> s2' of s1 <emphasis>of</emphasis> s2: de "
+                                    << "'es1 <emphasis>en</emphasis> es2' of es1 <emphasis>of</emphasis> es2: de "
                                        "bel gaat <emphasis>wel</emphasis>, "
                                        "<emphasis>niet</emphasis>.";
     QTest::newRow("a stressed DAN")

@@ -58,14 +58,16 @@ constexpr int kLes5Zijkolom = 50;
 
 // The lines of a lesson-5 page as they are read. Pieces printed one after the other make one
 // line ("In dit geval is dat " "16" ". Zet hieronder ook een 1."), a piece at a column of its
-// own starts a line ("De eerste" "= 00000000"), an exponent printed raised after its base is
-// written after it as one ("2²"), and a sum in the column beside the text is read once the
-// sentence it stands beside has ended.
+// own starts a line ("De eerste" "= 00000000"), and an exponent printed raised after its base is
+// written after it as one ("2²"). The sums in the column beside the text are one column, read
+// together and in their order once the sentence beside the first of them has ended; a sum that
+// the text itself says ("Je komt nog 153 - 128 = 25 te kort.") is not said twice.
 QStringList les5Voorleesregels(int stap) {
   QStringList regels;
-  QString regel;         // the line being printed
-  QStringList zijkolom;  // finished sums that wait for the end of a sentence
-  QString som;           // the sum being printed beside the text
+  QString regel;  // the line being printed
+  QString som;    // the sum being printed beside the text
+  QStringList zijkolom;
+  qsizetype zijkolomNa = -1;  // the column is read after this many lines
   bool verhoogd = false;
   const auto regelKlaar = [&] {
     if (!regel.isEmpty()) regels.append(std::exchange(regel, QString()));
@@ -81,16 +83,22 @@ QStringList les5Voorleesregels(int stap) {
       regel += superscript(stuk.tekst);
     } else if (stuk.kolom >= kLes5Zijkolom) {
       som += stuk.tekst + QLatin1Char(' ');
-      if (stuk.einde) zijkolom.append(std::exchange(som, QString()).trimmed() + QLatin1Char('.'));
+      if (stuk.einde) zijkolom.append(std::exchange(som, QString()).simplified());
     } else {
       if (stuk.kolom > 0) regelKlaar();
       regel += stuk.tekst;
     }
     if (stuk.einde) regelKlaar();
-    if (zinKlaar()) regels += std::exchange(zijkolom, {});
+    if (zijkolomNa < 0 && !zijkolom.isEmpty() && zinKlaar()) zijkolomNa = regels.size() + (regel.isEmpty() ? 0 : 1);
   }
   regelKlaar();
-  return regels + zijkolom;
+  const QString tekst = regels.join(QLatin1Char(' ')).simplified();
+  QStringList kolom;
+  for (const QString& s : std::as_const(zijkolom))
+    if (!tekst.contains(s)) kolom.append(s + QLatin1Char('.'));
+  if (zijkolomNa < 0) zijkolomNa = regels.size();
+  for (qsizetype i = 0; i < kolom.size(); ++i) regels.insert(zijkolomNa + i, kolom.at(i));
+  return regels;
 }
 
 // Every page of lesson 5, from the pieces the page prints.

@@ -8,6 +8,10 @@ namespace {
 
 const QChar kOverline(0x0305);
 
+// Where a page teaches how a written form is spoken: "E = a . b  spreek je uit als: E is a EN b".
+const QRegularExpression kHowToSay(QStringLiteral("\\s*[,.]?\\s*spreek je uit als\\b[:,]?\\s*"),
+                                   QRegularExpression::CaseInsensitiveOption);
+
 bool onlyBits(const QString& number) {
   return !number.isEmpty() && number.count(QLatin1Char('0')) + number.count(QLatin1Char('1')) == number.size();
 }
@@ -93,6 +97,46 @@ QString formulaInWords(QString formula) {
   return formula;
 }
 
+// A formula by what is written, as a teacher points at the board: "E = a . b\u0305" as "E is
+// gelijk aan a punt b met een streep erboven".
+QString formulaBySigns(QString formula) {
+  static const QRegularExpression barred(QStringLiteral("(\\b[A-Za-z]\\d?)\\x{0305}"));
+  static const QRegularExpression andSign(QStringLiteral("\\s*[.\\x{00B7}]\\s*"));
+  static const QRegularExpression orSign(QStringLiteral("\\s*\\+\\s*"));
+  static const QRegularExpression isSign(QStringLiteral("\\s*=\\s*"));
+  return formula.replace(barred, QStringLiteral("\\1 met een streep erboven"))
+      .replace(andSign, QStringLiteral(" punt "))
+      .replace(orSign, QStringLiteral(" plus "))
+      .replace(isSign, QStringLiteral(" is gelijk aan "));
+}
+
+// A bracket round a part of a formula is said, so that answers that differ only in their
+// brackets ("NIET s1 EN s2", "NIET (s1 OF s2)") sound different: "haakje openen, s1 OF s2,
+// haakje sluiten". A bracket belongs to a formula when a gate word stands against it; a
+// remark in brackets ("als een deur open is (s1 of s2), maar") stays a remark.
+QString readGrouping(QString text) {
+  static const QRegularExpression group(
+      QStringLiteral("\\((\\s*(?:NIET\\s+)?[A-Za-z]\\d?(?:\\s+(?:EN|OF)\\s+(?:NIET\\s+)?[A-Za-z]\\d?)+\\s*)\\)"),
+      QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression gateBefore(QStringLiteral("\\b(?:EN|OF|NIET)\\s*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression gateAfter(QStringLiteral("^\\s*(?:EN|OF)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+  for (auto m = group.match(text); m.hasMatch(); m = group.match(text, m.capturedStart() + 1)) {
+    const QString before = text.left(m.capturedStart());
+    const QString after = text.mid(m.capturedEnd());
+    if (!gateBefore.match(before).hasMatch() && !gateAfter.match(after).hasMatch()) continue;
+    const bool wordBefore = !before.trimmed().isEmpty() && before.trimmed().back().isLetterOrNumber();
+    const bool wordAfter = !after.trimmed().isEmpty() && after.trimmed().front().isLetterOrNumber();
+    const QString said = QStringLiteral("%1haakje openen, %2, haakje sluiten%3")
+                             .arg(wordBefore ? QStringLiteral(", ") : QString(), m.captured(1).trimmed(),
+                                  wordAfter ? QStringLiteral(",") : QString());
+    const qsizetype start = wordBefore ? before.trimmed().size() : m.capturedStart();
+    text.replace(start, m.capturedEnd() - start, said);
+  }
+  return text;
+}
+
 // A bar of underscores alone, before a formula: the bar goes over the formula's last letter.
 QString barsOverFormulas(const QString& text) {
   static const QRegularExpression barThenFormula(QStringLiteral("(?:^|\\s)_+\\s+(") + kFormula + QStringLiteral(")"));
@@ -129,6 +173,15 @@ QString pairsAfter(QString text, const QString& opening, const QString& said) {
 
 // "=" between a name and a value or a description, read as the sentence around it needs.
 QString readEquations(QString text) {
+  // "s1 s2 = 00, 01": a row of inputs names the columns of the values after it
+  static const QRegularExpression inputRow(QStringLiteral("(\\b[A-Za-z]\\d?(?:\\s+[A-Za-z]\\d?)+)\\s*=\\s+"));
+  text.replace(inputRow, QStringLiteral("\\1: "));
+  // A row of a truth table: "s1 = 0 geeft E1 = 1"
+  static const QRegularExpression gives(kNameIsValue + QStringLiteral("\\s+geeft\\s+") + kNameIsValue);
+  text.replace(gives, QStringLiteral("\\1 gelijk aan \\2 geeft \\3 gelijk aan \\4"));
+  // "a = 1 dan geldt ...": a condition before its main clause
+  static const QRegularExpression condition(kNameIsValue + QStringLiteral("\\s+(?=dan\\b)"));
+  text.replace(condition, QStringLiteral("\\1 \\2 is, "));
   // "s1 = het alarm staat aan": a name and what it stands for, a sentence of its own
   static const QRegularExpression described(
       QStringLiteral("\\b([A-Za-z]\\d?)\\s*=\\s*(?=(?:de|het)\\s+\\w+\\s+\\w+)"));
@@ -139,6 +192,8 @@ QString readEquations(QString text) {
                     QStringLiteral("\\1 \\2 is"));
   static const QRegularExpression verbTwice(QStringLiteral("(\\d) is is\\b"));
   text.replace(verbTwice, QStringLiteral("\\1 is"));
+  static const QRegularExpression thenMain(QStringLiteral("(\\d) is dan\\b"));
+  text.replace(thenMain, QStringLiteral("\\1 is, dan"));
   // "bij s1 = 0", "is E1 = 1?": "bij s1 gelijk aan 0", "is E1 gelijk aan 1?"
   return pairsAfter(text, QStringLiteral("\\b(?:bij|is)"), QStringLiteral("\\1 gelijk aan \\2"));
 }
@@ -148,42 +203,64 @@ QString readEquations(QString text) {
 QString readFormulas(const QString& text) {
   QString spoken = barsOverFormulas(text);
   static const QRegularExpression formula(kFormula);
+  // After "is" the formula's own "is" would follow at once: "De formule is: E1 is ...".
+  static const QRegularExpression afterIs(QStringLiteral("\\bis\\s*$"));
   for (auto m = formula.match(spoken); m.hasMatch(); m = formula.match(spoken, m.capturedStart() + 1)) {
-    const QString words = formulaInWords(m.captured());
-    spoken.replace(m.capturedStart(), m.capturedLength(), words);
+    const auto taught = kHowToSay.match(spoken, m.capturedEnd(), QRegularExpression::NormalMatch,
+                                        QRegularExpression::AnchorAtOffsetMatchOption);
+    const bool pause = !taught.hasMatch() && afterIs.match(spoken.left(m.capturedStart())).hasMatch();
+    const QString words = taught.hasMatch()
+                              ? formulaBySigns(m.captured()) + QStringLiteral(", spreek je uit als: ")
+                              : (pause ? QStringLiteral(": ") : QString()) + formulaInWords(m.captured());
+    const qsizetype end = taught.hasMatch() ? taught.capturedEnd() : m.capturedEnd();
+    const qsizetype start = pause ? afterIs.match(spoken.left(m.capturedStart())).capturedStart() + 2 : m.capturedStart();
+    spoken.replace(start, end - start, words);
   }
   spoken = readEquations(spoken);
   static const QList<std::pair<QRegularExpression, QString>> signs = {
+      // "a + b" outside a formula: between names the sign is OF, as in a formula; a bracket
+      // that says it again in words ("a + b (a OF b)") is not said twice
+      {QRegularExpression(QStringLiteral("(\\b[A-Za-z]\\d?) \\+ (?=[A-Za-z]\\d?\\b)")), QStringLiteral("\\1 OF ")},
+      {QRegularExpression(QStringLiteral("(\\b[A-Za-z]\\d?(?: OF [A-Za-z]\\d?)+) \\(\\1\\)")), QStringLiteral("\\1")},
+      // "de +", "een +": the sign itself
+      {QRegularExpression(QStringLiteral("\\b(de|een) \\+(?=[\\s.,]|$)")), QStringLiteral("\\1 plus")},
+      // "binair 01000001 = decimaal 65 = de letter A": the second "=" goes on from the first
+      {QRegularExpression(QStringLiteral("(\\s=\\s[^=.!?;:,]*?)\\s+=(?=\\s)")), QStringLiteral("\\1, dat is")},
       // "153 - 128 = 25": a difference, not a range
       {QRegularExpression(QStringLiteral("(\\d) - (\\d+ =)")), QStringLiteral("\\1 min \\2")},
       {QRegularExpression(QStringLiteral("(\\d) x (?=\\d)")), QStringLiteral("\\1 keer ")},
       {QRegularExpression(QStringLiteral("(^|\\s)=(?=\\s|$)")), QStringLiteral("\\1is")},
       // "... is 16 . Zet hieronder": a full stop before a new sentence, not the sign
       {QRegularExpression(QStringLiteral("(\\S)\\s+\\.(?=\\s+[A-Z][a-z]|\\s*$)")), QStringLiteral("\\1.")},
-      // "de . voor de EN": the sign itself; "een . (PUNT)" names it already
-      {QRegularExpression(QStringLiteral("(^|\\s)\\.(?=\\s|$)(?!\\s*\\(punt)"),
-                          QRegularExpression::CaseInsensitiveOption),
-       QStringLiteral("\\1punt")},
-      {QRegularExpression(QStringLiteral("(^|\\s)\\.(?=\\s*\\(punt)"),
-                          QRegularExpression::CaseInsensitiveOption),
-       QStringLiteral("\\1")},
+      // "een . (PUNT)", "meer. .. (Punten)": the bracket names the points shown
+      {QRegularExpression(QStringLiteral("\\s*\\.(?:\\s*\\.)*\\s*(?=\\(punt)"), QRegularExpression::CaseInsensitiveOption),
+       QStringLiteral(" ")},
+      // "de . voor de EN": the sign itself
+      {QRegularExpression(QStringLiteral("(^|\\s)\\.(?=\\s|$)")), QStringLiteral("\\1punt")},
   };
   for (const auto& [written, said] : signs) spoken.replace(written, said);
   static const QRegularExpression blanks(QStringLiteral("\\s{2,}"));
-  return spoken.replace(blanks, QStringLiteral(" "));
+  static const QRegularExpression blankBeforeComma(QStringLiteral("\\s+,"));
+  return readGrouping(spoken.replace(blanks, QStringLiteral(" ")).replace(blankBeforeComma, QStringLiteral(",")));
 }
 
 namespace {
 
 const QString kSuperscripts = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079");
 
-// "2²": "2 tot de macht 2".
+// "2²": "2 tot de macht 2"; where the page then says how to speak it, by what is written:
+// "2 met een kleine 2 erboven".
 QString readPowers(QString text) {
   static const QRegularExpression power(QStringLiteral("(\\d)([") + kSuperscripts + QStringLiteral("]+)"));
   for (auto m = power.match(text); m.hasMatch(); m = power.match(text, m.capturedStart() + 1)) {
     QString exponent;
     for (QChar raised : m.captured(2)) exponent += QString::number(kSuperscripts.indexOf(raised));
-    text.replace(m.capturedStart(2), m.capturedLength(2), QStringLiteral(" tot de macht ") + exponent);
+    const bool taught = kHowToSay.match(text, m.capturedEnd(), QRegularExpression::NormalMatch,
+                                        QRegularExpression::AnchorAtOffsetMatchOption)
+                            .hasMatch();
+    text.replace(m.capturedStart(2), m.capturedLength(2),
+                 taught ? QStringLiteral(" met een kleine ") + exponent + QStringLiteral(" erboven")
+                        : QStringLiteral(" tot de macht ") + exponent);
   }
   return text;
 }
@@ -197,6 +274,12 @@ QStringList withSentenceEnds(QStringList lines) {
   static const QRegularExpression closed(QStringLiteral("[.,;:!?\\-=(_]\\)?$"));
   static const QRegularExpression opensAnew(QStringLiteral("^(?:[A-Z][a-z]|[A-Za-z]\\d?\\s*=)"));
   static const QRegularExpression columnsApart(QStringLiteral("(\\w)\\s{3,}(?=\\w)"));
+  // "voor de", "EN een .", "OF een +": each gate and its sign a clause, so that the second
+  // gate's name is not heard as joining the two signs ("een punt of een plus")
+  static const QRegularExpression gateAndSign(QStringLiteral("^(?:EN|OF|NIET) een \\S+$"));
+  for (qsizetype i = lines.size() - 1; i > 0; --i)
+    if (gateAndSign.match(lines[i]).hasMatch() && gateAndSign.match(lines[i - 1]).hasMatch())
+      lines[i].prepend(QStringLiteral(", en voor de "));
   for (qsizetype i = 0; i < lines.size(); ++i) {
     lines[i].replace(columnsApart, QStringLiteral("\\1, "));
     if (i + 1 < lines.size() && !closed.match(lines[i]).hasMatch() &&
@@ -211,7 +294,7 @@ QStringList withSentenceEnds(QStringList lines) {
 // They are spoken stressed (SSML, espeak-ng -m), gate names in English as words.
 QString stressCapitals(QString text) {
   static const QRegularExpression stressed(
-      QStringLiteral("\\b(?:WEL|NIET|EN|OF|NEN|NOF|AND|OR|NOT|DAN|PARALLEL|SERIE|PUNT)\\b"));
+      QStringLiteral("\\b(?:WEL|NIET|EN|OF|NEN|NOF|DAN|PARALLEL|SERIE|PUNT)\\b"));
   for (auto m = stressed.match(text); m.hasMatch(); m = stressed.match(text, m.capturedStart() + 1)) {
     const QString said =
         QStringLiteral("<emphasis>") + m.captured().toLower() + QStringLiteral("</emphasis>");
@@ -247,21 +330,22 @@ QString spokenText(const QStringList& lines) {
   static const QRegularExpression blanks(QStringLiteral("\\s+"));
   const QString joined = withSentenceEnds(spoken).join(QLatin1Char(' ')).replace(blanks, QStringLiteral(" "));
   QString text = readFormulas(readBitPatterns(readPowers(joined)));
-  static const QList<std::pair<QRegularExpression, QString>> spokenForms = {
-      {QRegularExpression(QStringLiteral("\\bDhr\\.")), QStringLiteral("meneer")},
-      {QRegularExpression(QStringLiteral("\\bblz\\."), QRegularExpression::CaseInsensitiveOption),
-       QStringLiteral("bladzijde")},
-      {QRegularExpression(QStringLiteral("\\bmA\\b")), QStringLiteral("milliampère")},
+  static const QList<std::pair<QRegularExpression, QString>> signs = {
       {QRegularExpression(QStringLiteral("(\\d) - (\\d)")), QStringLiteral("\\1 tot \\2")},
       // The signs inside the gate symbols.
       {QRegularExpression(QStringLiteral("&")), QStringLiteral("en-teken")},
       {QRegularExpression(QStringLiteral("≥")), QStringLiteral("groter dan of gelijk aan ")},
       // The voice reads markup: a sign of comparison is said, never taken for a tag.
-      {QRegularExpression(QStringLiteral("<(?!/?emphasis>)")), QStringLiteral(" kleiner dan ")},
-      {QRegularExpression(QStringLiteral("(?<!emphasis)>")), QStringLiteral(" groter dan ")},
+      {QRegularExpression(QStringLiteral("<(?!/?(?:emphasis|voice)\\b)")), QStringLiteral(" kleiner dan ")},
+      {QRegularExpression(QStringLiteral("(?<!emphasis)(?<!voice)(?<!\")>")), QStringLiteral(" groter dan ")},
   };
-  for (const auto& [written, said] : spokenForms) text.replace(written, said);
-  return capitalSentenceStarts(stressCapitals(text.replace(blanks, QStringLiteral(" ")).trimmed()));
+  for (const auto& [written, said] : signs) text.replace(written, said);
+  text = readWords(text).replace(blanks, QStringLiteral(" ")).trimmed();
+  // A page that stops without a mark still ends its last sentence.
+  static const QRegularExpression sentences(QStringLiteral("[.!?]\\s"));
+  static const QRegularExpression ended(QStringLiteral("[.!?:;,]['\\)]?$"));
+  if (sentences.match(text).hasMatch() && !ended.match(text).hasMatch()) text += QLatin1Char('.');
+  return capitalSentenceStarts(stressCapitals(text));
 }
 
 }  // namespace kwil::media

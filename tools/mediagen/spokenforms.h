@@ -33,11 +33,17 @@ QString readFormulas(const QString& text);
 // prints a power is read aloud: "2²" is spoken "2 tot de macht 2".
 QString superscript(const QString& digits);
 
+// Words and letters the voice would say wrongly, given as a teacher says them: English in
+// the English voice, abbreviations in full, a switch name "s1" as "es1", and the case of a
+// letter where the page is about it ("de letter a" as "de kleine letter a"). One table, a row a
+// word.
+QString readWords(const QString& text);
+
 // The lines of a page as one text to speak: empty lines left out, a line that stops without a mark
 // before a new sentence or table row ended with a full stop, the rest joined with a blank, powers,
 // bit patterns and formulas read as a teacher reads them (above), and the few written forms a
 // speech synthesiser would spell out letter by letter ("Dhr.", "blz.", "mA") given in their spoken
-// form. Words in capitals ("WEL", "EN") are stressed with SSML, so the text is spoken with
+// form (readWords). Words in capitals ("WEL", "EN") are stressed with SSML, so the text is spoken with
 // espeak-ng -m. A text may hold several lines itself, separated by newlines. Every text that is
 // spoken goes through it.
 QString spokenText(const QStringList& lines);
