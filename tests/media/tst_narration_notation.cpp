@@ -181,8 +181,6 @@ class TestNarrationNotation : public QObject {
     QTest::newRow("les 4 vraag 1 C") << 4 << 1 << 3 << "E1 is *niet* es1 *en* es2";
     QTest::newRow("les 4 vraag 1 D") << 4 << 1 << 4 << "E1 is *niet*, haakje openen, es1 *of* es2, haakje sluiten";
     QTest::newRow("les 4 vraag 9 B") << 4 << 9 << 2 << "E1 is, haakje openen, es1 *of* es2, haakje sluiten, *en* es3";
-    QTest::newRow("les 4 vraag 9 C") << 4 << 9 << 3 << "E1 is es1 *of*, haakje openen, es2 *en* es3, haakje sluiten";
-    QTest::newRow("les 1 vraag 7 B") << 1 << 7 << 2 << "#Low Energy Device#: een apparaat dat weinig stroom gebruikt.";
     QTest::newRow("les 4 vraag 6")
         << 4 << 6 << 0
         << "Een schakeling heeft deze schakelformule: E is a *en* b. Wanneer is de uitgang E aan?";
@@ -251,7 +249,6 @@ class TestNarrationNotation : public QObject {
            "voorrang. Dus eerst de <emphasis>niet</emphasis> over a <emphasis>of</emphasis> b samen, en daarna "
            "pas de <emphasis>en</emphasis> c.";
     QTest::newRow("a page that stops without a mark") << "Hoofdstuk 4/Kwil 4-17.mp3" << "in je werkboek.";
-    QTest::newRow("a word the voice says wrong") << "Hoofdstuk 4/Kwil 4-17.mp3" << "op een [[r@l'E:]].";
     QTest::newRow("a column of its own starts a line") << "Hoofdstuk 5/Kwil 5-10.mp3"
                                                        << "nul nul nul. De tweede is nul";
     QTest::newRow("pieces of one row make one line") << "Hoofdstuk 5/Kwil 5-5.mp3"
