@@ -74,7 +74,11 @@ bool DesktopSession::start(const QString& windowManager, const QSize& screen) {
   }
   if (windowManager.isEmpty()) return true;
 
-  manager_.setProcessEnvironment(clientEnvironment(display_));
+  // The manager runs with its own defaults, not this machine's settings: metacity then
+  // composites, as a school desktop with effects runs it.
+  QProcessEnvironment managerEnvironment = clientEnvironment(display_);
+  managerEnvironment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("memory"));
+  manager_.setProcessEnvironment(managerEnvironment);
   manager_.setProcessChannelMode(QProcess::MergedChannels);
   // The manager has taken over once it names its supporting window on the root window. One
   // that gives up at its start on a busy machine is started again.

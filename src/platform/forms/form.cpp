@@ -292,13 +292,19 @@ void Form::closeEvent(QCloseEvent* e) {
 }
 
 // A window manager puts a maximised window that is hidden back at its size from before the
-// maximise (the design's 640 x 480), and Qt marks only that much of the window for painting
-// when it is shown again. The manager maximises it once more before the first paint, to the
-// size that Qt's picture of the window still has from before the hide, so Qt sees nothing
-// grow and keeps the rest of that old picture. Any change of size repaints the whole window.
+// maximise (the design's 640 x 480). Shown again, Qt marks the whole window dirty at that size,
+// and a control's own request to be painted adds nothing while the window is hidden or while
+// it is marked whole: a control that changed meanwhile, or in Form_Activate, has no dirty part
+// of its own. The manager maximises the window again before the first paint, to the size
+// that Qt's picture of the window still has from before the hide, so Qt sees nothing grow.
+// An update() of the form repaints it only where no control paints its own background
+// (labels, picture boxes, list boxes), so such a control would keep its old pixels beyond
+// the 640 x 480. Any change of size therefore asks every control to paint all of itself.
 void Form::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   update();
+  for (QWidget* control : findChildren<QWidget*>())
+    if (control->window() == this) control->update();
 }
 
 void Form::paintEvent(QPaintEvent*) {

@@ -6,8 +6,8 @@
 //    Form_Deactivate first. Showing a form from inside its own Form_Load only makes it visible.
 //  - Hide(): hides the form; it keeps its state and its timers keep their own Enabled state.
 //    Form_FocusLost runs (as it does when the window loses the keyboard focus), so held keys
-//    can be released. Shown again, the form is painted whole, however the window manager
-//    resized it meanwhile.
+//    can be released. Shown again, the form and every control on it are painted whole,
+//    however the window manager resized it meanwhile.
 //  - Keys: Form_KeyDown/Form_KeyUp get every key pressed while the form is current, whichever
 //    control has the focus (F-keys too when a button or a text box has it), before the
 //    control does; setting keyCode = 0 keeps the key from the control.
