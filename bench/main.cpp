@@ -210,13 +210,6 @@ int main(int argc, char* argv[]) {
   const int runs = std::max(1, option(QStringLiteral("--runs"), 10));
   const int idleSeconds = std::max(1, option(QStringLiteral("--idle-seconds"), 10));
 
-  QTemporaryDir work;
-  kwil::test::PulseNullSink sound;
-  BareXServer x;
-  if (!work.isValid() || !sound.start() || !x.start()) {
-    QTextStream(stderr) << "Xvfb of pulseaudio start niet\n";
-    return 1;
-  }
   // Another build's program folder, to compare it with this one.
   const qsizetype programAt = args.indexOf(QStringLiteral("--program"));
   // Made absolute, since the program is started with its own folder as its working folder.
@@ -225,6 +218,14 @@ int main(int argc, char* argv[]) {
                                  : QStringLiteral(KWIL_PROGRAM_DIR);
   if (!QFileInfo(programDir + QStringLiteral("/kwilmora")).isExecutable()) {
     QTextStream(stderr) << "Geen programma kwilmora in " << programDir << "\n";
+    return 1;
+  }
+
+  QTemporaryDir work;
+  kwil::test::PulseNullSink sound;
+  BareXServer x;
+  if (!work.isValid() || !sound.start() || !x.start()) {
+    QTextStream(stderr) << "Xvfb of pulseaudio start niet\n";
     return 1;
   }
   const QString database = work.filePath(QStringLiteral("Kwilmora.db"));

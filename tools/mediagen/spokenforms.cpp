@@ -86,28 +86,34 @@ const QString kSign = QStringLiteral("(?:\\s*[\\x{00B7}+]\\s*|\\s+\\.\\s+|\\s*\\
 const QString kFormula = kName + QStringLiteral("\\s*=\\s*") + kTerm + QStringLiteral("(?:") + kSign + kTerm +
                          QStringLiteral(")*");
 
-// A formula's signs in words, its bars as NIET.
-QString formulaInWords(QString formula) {
+// How a formula's signs are read out: its bars, its points, its pluses and its "=".
+struct SignReading {
+  QString bar;  // "\\1" stands for the letter under the bar
+  QString andSign, orSign, isSign;
+};
+
+QString readSigns(QString formula, const SignReading& reading) {
   static const QRegularExpression barred(QStringLiteral("(\\b[A-Za-z]\\d?)\\x{0305}"));
-  formula.replace(barred, QStringLiteral("NIET \\1"));
   static const QRegularExpression andSign(QStringLiteral("\\s*[.\\x{00B7}]\\s*"));
   static const QRegularExpression orSign(QStringLiteral("\\s*\\+\\s*"));
   static const QRegularExpression isSign(QStringLiteral("\\s*=\\s*"));
-  formula.replace(andSign, QStringLiteral(" EN ")).replace(orSign, QStringLiteral(" OF ")).replace(isSign, QStringLiteral(" is "));
-  return formula;
+  return formula.replace(barred, reading.bar)
+      .replace(andSign, reading.andSign)
+      .replace(orSign, reading.orSign)
+      .replace(isSign, reading.isSign);
+}
+
+// A formula's signs in words, its bars as NIET: "E is a EN NIET b".
+QString formulaInWords(const QString& formula) {
+  return readSigns(formula, {QStringLiteral("NIET \\1"), QStringLiteral(" EN "), QStringLiteral(" OF "),
+                             QStringLiteral(" is ")});
 }
 
 // A formula by what is written, as a teacher points at the board: "E = a . b\u0305" as "E is
 // gelijk aan a punt b met een streep erboven".
-QString formulaBySigns(QString formula) {
-  static const QRegularExpression barred(QStringLiteral("(\\b[A-Za-z]\\d?)\\x{0305}"));
-  static const QRegularExpression andSign(QStringLiteral("\\s*[.\\x{00B7}]\\s*"));
-  static const QRegularExpression orSign(QStringLiteral("\\s*\\+\\s*"));
-  static const QRegularExpression isSign(QStringLiteral("\\s*=\\s*"));
-  return formula.replace(barred, QStringLiteral("\\1 met een streep erboven"))
-      .replace(andSign, QStringLiteral(" punt "))
-      .replace(orSign, QStringLiteral(" plus "))
-      .replace(isSign, QStringLiteral(" is gelijk aan "));
+QString formulaBySigns(const QString& formula) {
+  return readSigns(formula, {QStringLiteral("\\1 met een streep erboven"), QStringLiteral(" punt "),
+                             QStringLiteral(" plus "), QStringLiteral(" is gelijk aan ")});
 }
 
 // A bracket round a part of a formula is said, so that answers that differ only in their
@@ -204,16 +210,23 @@ QString readFormulas(const QString& text) {
   QString spoken = barsOverFormulas(text);
   static const QRegularExpression formula(kFormula);
   // After "is" the formula's own "is" would follow at once: "De formule is: E1 is ...".
-  static const QRegularExpression afterIs(QStringLiteral("\\bis\\s*$"));
+  static const QRegularExpression afterIs(QStringLiteral("\\bis(\\s*)$"));
   for (auto m = formula.match(spoken); m.hasMatch(); m = formula.match(spoken, m.capturedStart() + 1)) {
-    const auto taught = kHowToSay.match(spoken, m.capturedEnd(), QRegularExpression::NormalMatch,
+    qsizetype start = m.capturedStart();
+    qsizetype end = m.capturedEnd();
+    QString words;
+    const auto taught = kHowToSay.match(spoken, end, QRegularExpression::NormalMatch,
                                         QRegularExpression::AnchorAtOffsetMatchOption);
-    const bool pause = !taught.hasMatch() && afterIs.match(spoken.left(m.capturedStart())).hasMatch();
-    const QString words = taught.hasMatch()
-                              ? formulaBySigns(m.captured()) + QStringLiteral(", spreek je uit als: ")
-                              : (pause ? QStringLiteral(": ") : QString()) + formulaInWords(m.captured());
-    const qsizetype end = taught.hasMatch() ? taught.capturedEnd() : m.capturedEnd();
-    const qsizetype start = pause ? afterIs.match(spoken.left(m.capturedStart())).capturedStart() + 2 : m.capturedStart();
+    if (taught.hasMatch()) {
+      words = formulaBySigns(m.captured()) + QStringLiteral(", spreek je uit als: ");
+      end = taught.capturedEnd();
+    } else {
+      words = formulaInWords(m.captured());
+      if (const auto is = afterIs.match(spoken.left(start)); is.hasMatch()) {
+        words.prepend(QStringLiteral(": "));
+        start = is.capturedStart(1);
+      }
+    }
     spoken.replace(start, end - start, words);
   }
   spoken = readEquations(spoken);
